@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+// The three pictures the screens show, all carried inside the program. The icon and the cursor
+// are pixel art: whenever they are enlarged, every pixel becomes a sharp block.
+namespace Pictures {
+
+// The framed background of the test screens and the introduction, 600 x 502.
+QPixmap frame();
+// The 32 x 32 smiley of the award buttons, transparent outside the face.
+QPixmap smiley();
+// The smiley for window icons, sharp at one, two, four and eight times its size.
+QIcon smileyIcon();
+// The smiley scaled to size x size pixels, for the installed desktop icons.
+QImage smileyAt(int size);
+// The pointing hand over everything clickable, its hot spot on the fingertip.
+QCursor hand();
+
+} // namespace Pictures
