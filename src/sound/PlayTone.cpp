@@ -1,0 +1,44 @@
+#include "sound/PlayTone.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+// Not the timer's real 1193182 Hz: the tones are pitched by this dividend.
+constexpr double toneDividend = 1193280.0;
+
+constexpr std::uint8_t channel2SquareWaveLowHigh = 0xB6;
+
+// The counter takes 1 ... 32767 here; anything else (a frequency of 0, below about 36.42 Hz,
+// negative or not a number) has no tone.
+std::optional<std::uint16_t> divisorFor(double frequency) {
+    const double divisor = std::nearbyint(toneDividend / frequency);
+    if (!(divisor >= 1.0 && divisor <= 32767.0))
+        return std::nullopt;
+    return static_cast<std::uint16_t>(divisor);
+}
+} // namespace
+
+void PlayTone(PortIo& ports, ToneWait& screen, double frequency, std::int16_t duration) {
+    const std::optional<std::uint16_t> divisor = divisorFor(frequency);
+    // A tone without length would leave the wait to a timer that never ticks.
+    if (!divisor || duration <= 0)
+        return;
+    const auto lowByte = static_cast<std::uint8_t>(*divisor & 0xFF);
+    const auto highByte = static_cast<std::uint8_t>(*divisor / 256);
+
+    ports.vbOut(timerCommandPort, channel2SquareWaveLowHigh);
+    ports.vbOut(timerChannel2Port, lowByte);
+    ports.vbOut(timerChannel2Port, highByte);
+    std::uint8_t systemControl = ports.vbInp(systemControlPort);
+    ports.vbOut(systemControlPort, systemControl | speakerGateBits);
+
+    screen.setToneDone(false);
+    screen.armToneTimer(duration);
+    // Also ends when the screen closes: closing sets toneDone.
+    while (!screen.toneDone())
+        screen.processEventsOnce();
+
+    systemControl = ports.vbInp(systemControlPort);
+    ports.vbOut(systemControlPort, systemControl & ~speakerGateBits);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+// The PC/AT ports that drive the speaker.
+inline constexpr std::uint16_t timerCommandPort = 0x43;
+inline constexpr std::uint16_t timerChannel2Port = 0x42;
+inline constexpr std::uint16_t systemControlPort = 0x61;
+
+// Bits of the system control port: gate of timer channel 2, and speaker data enable.
+inline constexpr std::uint8_t speakerGateBits = 0x03;
+
+// Byte-wide I/O port access, as the tone routine sees it. Every device behind it is used on one
+// thread only.
+class PortIo {
+  public:
+    virtual ~PortIo() = default;
+    virtual void vbOut(std::uint16_t port, std::uint8_t value) = 0;
+    virtual std::uint8_t vbInp(std::uint16_t port) = 0;
+};

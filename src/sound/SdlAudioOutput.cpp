@@ -1,0 +1,47 @@
+#include "sound/SdlAudioOutput.h"
+
+#include "sound/OutputFormat.h"
+
+#include <span>
+#include <stdexcept>
+#include <string>
+
+SdlAudioOutput::SdlAudioOutput(SpeakerRenderer& renderer, const MonotonicClock& clock)
+    : renderer(renderer), clock(clock) {
+    // SDL would otherwise take SIGINT and SIGTERM for itself, and Velmora reads no SDL events.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Velmora");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        throw std::runtime_error(SDL_GetError());
+
+    SDL_AudioSpec wanted{};
+    wanted.freq = outputSampleRate;
+    wanted.format = AUDIO_F32SYS;
+    wanted.channels = 1;
+    wanted.samples = bufferFrames;
+    wanted.callback = &SdlAudioOutput::pull;
+    wanted.userdata = this;
+    // No changes allowed: SDL converts to whatever the device takes, and the renderer's latency
+    // stays matched to this buffer size.
+    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (device == 0) {
+        const std::string reason = SDL_GetError();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        throw std::runtime_error(reason);
+    }
+    SDL_PauseAudioDevice(device, 0);
+}
+
+SdlAudioOutput::~SdlAudioOutput() {
+    SDL_CloseAudioDevice(device);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+// SDL's audio thread. The GUI thread never waits for it beyond the renderer's short critical
+// section, so a lost device, after which this comes late or not at all, cannot hold up a tone.
+void SDLCALL SdlAudioOutput::pull(void* self, Uint8* stream, int bytes) {
+    auto& output = *static_cast<SdlAudioOutput*>(self);
+    const std::span<float> samples(reinterpret_cast<float*>(stream),
+                                   static_cast<std::size_t>(bytes) / sizeof(float));
+    output.renderer.render(samples, output.clock.now());
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "sound/MonotonicClock.h"
+#include "sound/SpeakerRenderer.h"
+
+#include <SDL.h>
+
+// The sound card, through SDL's audio subsystem only: opened once, fed by SDL's audio thread
+// pulling samples from the renderer, closed when this is destroyed.
+class SdlAudioOutput {
+  public:
+    // Small, to keep the delay from a port write to its sound short.
+    static constexpr int bufferFrames = 256;
+
+    // Throws std::runtime_error when no audio device can be opened.
+    SdlAudioOutput(SpeakerRenderer& renderer, const MonotonicClock& clock);
+    ~SdlAudioOutput();
+    SdlAudioOutput(const SdlAudioOutput&) = delete;
+    SdlAudioOutput& operator=(const SdlAudioOutput&) = delete;
+
+  private:
+    static void SDLCALL pull(void* self, Uint8* stream, int bytes);
+
+    SpeakerRenderer& renderer;
+    const MonotonicClock& clock;
+    SDL_AudioDeviceID device = 0;
+};

@@ -1,0 +1,33 @@
+#include "sound/SoundcardSpeaker.h"
+
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+// Longer than the way from a port write out of the sound card: the renderer's latency, the
+// fade-out and the buffer being played, about 21 ms together.
+constexpr auto fadeOutHeard = 40ms;
+} // namespace
+
+SoundcardSpeaker::SoundcardSpeaker()
+    : renderer(SpeakerRenderer::latencyFor(SdlAudioOutput::bufferFrames)), output(renderer, clock),
+      speaker(clock, renderer) {}
+
+SoundcardSpeaker::~SoundcardSpeaker() {
+    const std::uint8_t systemControl = speaker.vbInp(systemControlPort);
+    if ((systemControl & speakerGateBits) == 0)
+        return;
+    // The program ends during a tone: switch the speaker off and let its fade-out be played
+    // before the audio closes, which would otherwise cut the tone with a click.
+    speaker.vbOut(systemControlPort, systemControl & ~speakerGateBits);
+    std::this_thread::sleep_for(fadeOutHeard);
+}
+
+void SoundcardSpeaker::vbOut(std::uint16_t port, std::uint8_t value) {
+    speaker.vbOut(port, value);
+}
+
+std::uint8_t SoundcardSpeaker::vbInp(std::uint16_t port) {
+    return speaker.vbInp(port);
+}

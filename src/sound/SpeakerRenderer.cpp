@@ -1,0 +1,93 @@
+#include "sound/SpeakerRenderer.h"
+
+#include "sound/OutputFormat.h"
+#include "sound/TimerChannel2.h"
+
+#include <algorithm>
+
+using namespace std::chrono_literals;
+
+namespace {
+constexpr std::chrono::nanoseconds audioThreadJitter = 8ms;
+// Far more changes than a tone makes between two buffers: only a stalled audio thread lets this
+// many pile up, and then the newest state is all that still matters.
+constexpr std::size_t maxPosted = 1024;
+} // namespace
+
+std::chrono::nanoseconds SpeakerRenderer::latencyFor(int bufferFrames) {
+    return std::chrono::nanoseconds(std::chrono::seconds(bufferFrames)) / outputSampleRate +
+           audioThreadJitter;
+}
+
+SpeakerRenderer::SpeakerRenderer(std::chrono::nanoseconds latency) : latency(latency) {
+    posted.reserve(maxPosted);
+    due.reserve(2 * maxPosted);
+}
+
+void SpeakerRenderer::post(const SpeakerChange& change) {
+    const std::lock_guard lock(postedMutex);
+    if (posted.size() == maxPosted)
+        posted.clear();
+    posted.push_back(change);
+}
+
+void SpeakerRenderer::render(std::span<float> out, std::chrono::nanoseconds pullTime) {
+    takePosted();
+    if (!anchored || (due.empty() && quiet())) {
+        anchorSample = rendered;
+        // Changes made before the sound card's first pull are played late, but whole.
+        anchorTime = due.empty() ? pullTime - latency : std::min(pullTime - latency, due[0].time);
+        anchored = true;
+    }
+    auto nextDue = due.begin();
+    for (float& sample : out) {
+        for (; nextDue != due.end(); ++nextDue) {
+            const double lateBy = static_cast<double>(rendered) - positionOf(nextDue->time);
+            if (lateBy < 0.0)
+                break;
+            // A change that arrived after its sample was rendered sounds at once.
+            apply(*nextDue, std::min(lateBy, 1.0));
+        }
+        double mix = 0.0;
+        for (SquareVoice& voice : voices)
+            if (voice.active())
+                mix += voice.next();
+        sample = static_cast<float>(mix);
+        ++rendered;
+    }
+    due.erase(due.begin(), nextDue);
+}
+
+void SpeakerRenderer::takePosted() {
+    const std::lock_guard lock(postedMutex);
+    due.insert(due.end(), posted.begin(), posted.end());
+    posted.clear();
+}
+
+bool SpeakerRenderer::quiet() const {
+    return std::none_of(voices.begin(), voices.end(),
+                        [](const SquareVoice& voice) { return voice.active(); });
+}
+
+double SpeakerRenderer::positionOf(std::chrono::nanoseconds time) const {
+    const std::chrono::duration<double> sinceAnchor = time - anchorTime;
+    return static_cast<double>(anchorSample) + sinceAnchor.count() * outputSampleRate;
+}
+
+void SpeakerRenderer::apply(const SpeakerChange& change, double lateBy) {
+    if (change.period == 0) {
+        if (playing)
+            playing->release(lateBy);
+        playing = nullptr;
+        return;
+    }
+    const double cyclesPerSample = timerClockHz / change.period / outputSampleRate;
+    if (playing) {
+        playing->retune(cyclesPerSample, lateBy);
+        return;
+    }
+    // Opening the gate again while the last tone fades out starts a second voice beside it.
+    playing = &voices[nextVoice];
+    nextVoice = (nextVoice + 1) % voices.size();
+    playing->start(cyclesPerSample, lateBy);
+}

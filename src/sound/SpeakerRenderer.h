@@ -1,0 +1,51 @@
+#pragma once
+
+#include "sound/SpeakerChange.h"
+#include "sound/SquareVoice.h"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <span>
+#include <vector>
+
+// Turns the speaker's timestamped changes into sound card samples. Changes are posted on the GUI
+// thread; samples are pulled on the audio thread, which takes the posted changes in one short
+// critical section and renders outside it.
+//
+// Each change sounds at its own time plus a fixed latency, not at the buffer it happens to fall
+// in, so a tone lasts exactly as long as its gate was open whatever the buffer size. The link
+// between clock time and sample count is renewed only while the speaker is quiet, so neither the
+// sound card's clock drifting from ours nor a late buffer can bend a tone.
+class SpeakerRenderer final : public SpeakerChangeSink {
+  public:
+    // The latency covers one buffer, which the audio thread renders before it is played, and
+    // the scheduling jitter of that thread.
+    static std::chrono::nanoseconds latencyFor(int bufferFrames);
+
+    explicit SpeakerRenderer(std::chrono::nanoseconds latency);
+
+    void post(const SpeakerChange& change) override;
+    void render(std::span<float> out, std::chrono::nanoseconds pullTime);
+
+  private:
+    void takePosted();
+    bool quiet() const;
+    double positionOf(std::chrono::nanoseconds time) const;
+    void apply(const SpeakerChange& change, double lateBy);
+
+    const std::chrono::nanoseconds latency;
+
+    std::mutex postedMutex;
+    std::vector<SpeakerChange> posted; // guarded by postedMutex
+
+    std::vector<SpeakerChange> due;
+    std::array<SquareVoice, 4> voices;
+    std::size_t nextVoice = 0;
+    SquareVoice* playing = nullptr;
+    std::int64_t rendered = 0;
+    bool anchored = false;
+    std::int64_t anchorSample = 0;
+    std::chrono::nanoseconds anchorTime{};
+};

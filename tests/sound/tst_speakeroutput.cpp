@@ -1,0 +1,77 @@
+#include "sound/PlayTone.h"
+#include "sound/SilentPorts.h"
+#include "sound/SoundcardSpeaker.h"
+#include "sound/Speaker.h"
+
+#include <QTest>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+// A screen on the real clock, as in the program.
+class RealTimeScreen final : public ToneWait {
+  public:
+    void setToneDone(bool value) override { done = value; }
+    bool toneDone() const override { return done; }
+    void armToneTimer(std::int16_t durationMs) override {
+        tick = std::chrono::steady_clock::now() + durationMs * 1ms;
+    }
+    void processEventsOnce() override {
+        std::this_thread::sleep_for(1ms);
+        done = std::chrono::steady_clock::now() >= tick;
+    }
+
+  private:
+    bool done = true;
+    std::chrono::steady_clock::time_point tick;
+};
+
+void playToneKeepingOtherBits(PortIo& speaker) {
+    speaker.vbOut(systemControlPort, 0x30);
+    RealTimeScreen screen;
+    PlayTone(speaker, screen, 880.0 / 2, 30);
+    QCOMPARE(int{speaker.vbInp(systemControlPort)}, 0x30);
+}
+} // namespace
+
+class TestSpeakerOutput : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void playsThroughTheSoundCard();
+    void closesCleanlyDuringATone();
+    void staysSilentWithoutAnAudioDevice();
+};
+
+void TestSpeakerOutput::playsThroughTheSoundCard() {
+    // A sound card that plays into nothing, on any machine.
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    const std::unique_ptr<PortIo> speaker = openSpeaker();
+
+    QVERIFY(dynamic_cast<SoundcardSpeaker*>(speaker.get()));
+    playToneKeepingOtherBits(*speaker);
+}
+
+void TestSpeakerOutput::closesCleanlyDuringATone() {
+    std::unique_ptr<PortIo> speaker = openSpeaker();
+    for (auto [port, value] : {std::pair{0x43, 0xB6}, {0x42, 0x98}, {0x42, 0x0A}, {0x61, 0x03}})
+        speaker->vbOut(static_cast<std::uint16_t>(port), static_cast<std::uint8_t>(value));
+
+    const auto closing = std::chrono::steady_clock::now();
+    speaker.reset();
+    QVERIFY(std::chrono::steady_clock::now() - closing < 500ms);
+    QCOMPARE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
+void TestSpeakerOutput::staysSilentWithoutAnAudioDevice() {
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    const std::unique_ptr<PortIo> speaker = openSpeaker();
+
+    // The program goes on as with sound.
+    QVERIFY(dynamic_cast<SilentPorts*>(speaker.get()));
+    playToneKeepingOtherBits(*speaker);
+}
+
+QTEST_GUILESS_MAIN(TestSpeakerOutput)
+#include "tst_speakeroutput.moc"
