@@ -7,6 +7,10 @@
 // of a system colour in the low byte.
 using StoredColour = std::uint32_t;
 
+constexpr StoredColour rgb(unsigned red, unsigned green, unsigned blue) {
+    return red | green << 8 | blue << 16;
+}
+
 namespace SystemColour {
 inline constexpr StoredColour windowBackground = 0x80000005;
 inline constexpr StoredColour windowText = 0x80000008;

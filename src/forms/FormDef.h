@@ -1,0 +1,57 @@
+#pragma once
+
+#include "shell/Colour.h"
+
+#include <span>
+#include <string_view>
+
+// A screen's stored design. Positions and sizes are in twips (15 to the pixel), measured from the
+// top-left corner of the window's client area.
+
+enum class ControlKind { Label, TextBox, Button, Shape, Line, Timer };
+enum class Alignment { Left, Centre, Right };
+enum class Picture { None, Smiley };
+
+struct FontDef {
+    std::string_view face = "MS Sans Serif";
+    double points = 8;
+    bool bold = false;
+};
+
+struct ControlDef {
+    ControlKind kind;
+    std::string_view name;
+    std::string_view text = {};
+    int left = 0, top = 0, width = 0, height = 0;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // the two ends of a line
+    FontDef font = {};
+    StoredColour foreColour = SystemColour::buttonText;
+    StoredColour backColour = SystemColour::buttonFace;
+    Alignment alignment = Alignment::Left;
+    bool visible = true;
+    bool enabled = true;
+    bool opaque = true;      // a label's or shape's background is painted
+    bool boxLine = false;    // a flat one-pixel box line around a label
+    bool autoSize = false;   // a label keeps its width and grows to fit its wrapped caption
+    bool flat = false;       // a text box without the sunken edge; a button without the raised one
+    bool handPointer = false;
+    int borderWidth = 1;     // pixels: a shape's outline, a line's stroke
+    StoredColour borderColour = SystemColour::windowText;
+    StoredColour fillColour = SystemColour::windowText;
+    bool fillSolid = false;
+    Picture picture = Picture::None;
+    int interval = 0;        // milliseconds, for a timer
+};
+
+struct WindowDef {
+    int clientWidth, clientHeight;
+    int left, top; // of the client area
+    StoredColour backColour;
+    bool framePicture = false;
+    bool smileyIcon = false;
+};
+
+struct FormDef {
+    WindowDef window;
+    std::span<const ControlDef> controls; // front to back
+};

@@ -1,0 +1,49 @@
+#include "forms/Forms.h"
+
+namespace {
+using enum ControlKind;
+using enum Alignment;
+
+constexpr FontDef sansSerif12{"MS Sans Serif", 12};
+constexpr FontDef arialBlack12{"Arial Black", 12};
+constexpr StoredColour peach = rgb(255, 224, 192);
+constexpr StoredColour orange = rgb(255, 192, 128);
+constexpr StoredColour cyan = rgb(192, 255, 255);
+
+constexpr ControlDef awardButton(std::string_view name, int left) {
+    return {.kind = Button, .name = name, .left = left, .top = 600, .width = 615, .height = 600,
+            .backColour = orange, .visible = false, .flat = true, .picture = Picture::Smiley};
+}
+
+constexpr ControlDef testNumber(std::string_view name, std::string_view digit, int left) {
+    return {.kind = Label, .name = name, .text = digit, .left = left, .top = 720, .width = 375,
+            .height = 345, .font = arialBlack12, .backColour = cyan, .alignment = Centre,
+            .handPointer = true};
+}
+
+constexpr ControlDef controls[] = {
+    {.kind = Button, .name = "Command1", .text = "Test No.", .left = 120, .top = 720,
+     .width = 1695, .height = 375, .font = sansSerif12, .backColour = peach},
+    {.kind = Timer, .name = "Timer1", .interval = 1000},
+    awardButton("cmd4", 5640),
+    awardButton("cmd5", 6840),
+    awardButton("cmd3", 4440),
+    awardButton("cmd2", 3240),
+    awardButton("cmd1", 2040),
+    {.kind = Button, .name = "cmdClose", .text = "Close", .left = 7800, .top = 840, .width = 975,
+     .height = 300, .font = sansSerif12, .backColour = rgb(255, 128, 128), .handPointer = true},
+    {.kind = Label, .name = "Label2", .text = "Velmora", .left = 1200, .top = 120, .width = 4335,
+     .height = 345, .font = arialBlack12, .backColour = cyan, .alignment = Centre},
+    testNumber("lbl4", "4", 5760),
+    testNumber("lbl5", "5", 6960),
+    testNumber("lbl2", "2", 3360),
+    testNumber("lbl3", "3", 4560),
+    testNumber("lbl1", "1", 2160),
+};
+} // namespace
+
+const FormDef frmMainForm{
+    .window = {.clientWidth = 9015, .clientHeight = 1275, .left = 15, .top = 15,
+               .backColour = rgb(128, 64, 0), .smileyIcon = true},
+    .controls = controls,
+};

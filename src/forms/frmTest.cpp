@@ -1,0 +1,148 @@
+#include "forms/Forms.h"
+
+#include <array>
+#include <algorithm>
+
+namespace {
+using enum ControlKind;
+using enum Alignment;
+using SystemColour::buttonText;
+using SystemColour::windowBackground;
+using SystemColour::windowText;
+
+constexpr FontDef batang14Bold{"Batang", 14.25, true};
+constexpr FontDef batang18{"Batang", 18};
+constexpr FontDef batang18Bold{"Batang", 18, true};
+constexpr FontDef comic12{"Comic Sans MS", 12};
+constexpr FontDef comic14{"Comic Sans MS", 14.25};
+constexpr FontDef calligraphic24Bold{"Calligraphic", 24, true};
+constexpr StoredColour peach = rgb(255, 224, 192);
+constexpr StoredColour blue = rgb(0, 0, 255);
+constexpr StoredColour magenta = rgb(255, 0, 255);
+
+constexpr ControlDef answerBox(std::string_view name, int left) {
+    return {.kind = TextBox, .name = name, .left = left, .top = 4680, .width = 2055,
+            .height = 405, .font = batang14Bold, .foreColour = windowText,
+            .backColour = windowBackground, .alignment = Centre, .flat = true,
+            .handPointer = true};
+}
+
+// The stem and the two filled-in sentences share one place; only the stem starts 5 twips right.
+constexpr ControlDef sentence(std::string_view name, int left) {
+    return {.kind = Label, .name = name, .left = left, .top = 3600, .width = 7005, .height = 390,
+            .font = batang18, .foreColour = windowText, .backColour = windowBackground,
+            .alignment = Centre, .visible = false, .boxLine = true, .autoSize = true};
+}
+
+constexpr ControlDef lamp(std::string_view name, int top, StoredColour fill) {
+    return {.kind = Shape, .name = name, .left = 6960, .top = top, .width = 1095, .height = 615,
+            .opaque = false, .borderWidth = 3, .borderColour = magenta, .fillColour = fill};
+}
+
+constexpr ControlDef counter(std::string_view name, int top, StoredColour text) {
+    return {.kind = Label, .name = name, .text = "0", .left = 7080, .top = top, .width = 840,
+            .height = 360, .font = batang18, .foreColour = text, .backColour = peach,
+            .alignment = Centre, .autoSize = true};
+}
+
+constexpr ControlDef counterCaption(std::string_view name, std::string_view text, int left,
+                                    int top, int width) {
+    return {.kind = Label, .name = name, .text = text, .left = left, .top = top, .width = width,
+            .height = 375, .font = comic12, .backColour = peach, .alignment = Right,
+            .handPointer = true};
+}
+
+constexpr ControlDef feedbackLine(std::string_view name, int x1, int y1, int x2, int y2) {
+    return {.kind = Line, .name = name, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2,
+            .visible = false, .borderWidth = 2};
+}
+
+constexpr ControlDef controls[] = {
+    {.kind = Timer, .name = "TimerSound"},
+    answerBox("txtY", 2160),
+    answerBox("txtN", 4920),
+    {.kind = TextBox, .name = "txtQ", .text = "0", .left = 2880, .top = 1320, .width = 615,
+     .height = 495, .font = batang18, .foreColour = windowText, .backColour = windowBackground,
+     .alignment = Centre},
+    {.kind = Timer, .name = "tmrR", .enabled = false, .interval = 200},
+    {.kind = Label, .name = "lblComment", .left = 1800, .top = 3480, .width = 5355, .height = 360,
+     .font = batang18, .backColour = rgb(255, 192, 128), .alignment = Centre, .autoSize = true,
+     .handPointer = true},
+    sentence("lblWrong", 1000),
+    {.kind = Label, .name = "Label4", .text = "Velmora - 1", .left = 840, .top = 840,
+     .width = 4575, .height = 375, .font = batang18Bold, .foreColour = blue, .backColour = peach},
+    lamp("Shape3", 1800, rgb(255, 0, 0)),
+    lamp("Shape2", 1080, rgb(0, 255, 0)),
+    counterCaption("Label2", "Your mistake is  ", 4080, 1920, 2775),
+    counterCaption("Label1", "Your total score is  ", 3840, 1200, 3135),
+    sentence("lblCorrect", 1000),
+    counter("lblScore", 1200, windowText),
+    counter("lblMistake", 1920, buttonText),
+    {.kind = Label, .name = "lblNext", .text = "Click here to go to the next question",
+     .left = 2040, .top = 5880, .width = 4935, .height = 375, .font = comic12,
+     .backColour = rgb(255, 255, 192), .alignment = Centre, .visible = false,
+     .handPointer = true},
+    {.kind = Label, .name = "lblCheck", .text = "Checking", .left = 2640, .top = 2760,
+     .width = 3375, .height = 615, .font = calligraphic24Bold, .foreColour = blue,
+     .backColour = peach, .alignment = Centre, .visible = false},
+    feedbackLine("Line2", 7680, 2880, 7680, 2520),
+    feedbackLine("Line1", 7200, 3120, 7680, 3120),
+    {.kind = Label, .name = "lblP", .left = 2040, .top = 2880, .width = 5055, .height = 495,
+     .font = comic14, .foreColour = windowText, .backColour = windowBackground,
+     .alignment = Centre, .visible = false, .boxLine = true},
+    {.kind = Label, .name = "Label3", .text = "Question", .left = 840, .top = 1440,
+     .width = 1935, .height = 375, .font = batang18Bold, .foreColour = blue,
+     .backColour = peach},
+    {.kind = Label, .name = "lblR", .left = 1920, .top = 2760, .width = 4695, .height = 615,
+     .font = calligraphic24Bold, .foreColour = rgb(255, 0, 0), .backColour = peach,
+     .alignment = Centre, .visible = false},
+    sentence("lblQuestion", 1005),
+    {.kind = Shape, .name = "Shape4", .left = 720, .top = 720, .width = 7560, .height = 6135,
+     .backColour = peach, .fillColour = peach},
+};
+
+// What sets the five test screens apart: the title and the window's colour, which shows only
+// in the column of pixels the frame picture leaves uncovered.
+struct Difference {
+    std::string_view title;
+    StoredColour backColour;
+};
+constexpr Difference differences[] = {
+    {"Velmora - 1", rgb(255, 192, 128)}, {"Velmora - 2", rgb(255, 128, 0)},
+    {"Velmora - 3", rgb(255, 128, 0)},   {"Velmora - 4", rgb(255, 128, 0)},
+    {"Velmora - 5", rgb(255, 128, 0)},
+};
+
+using Controls = std::array<ControlDef, std::size(controls)>;
+
+Controls controlsWithTitle(std::string_view title) {
+    Controls copy;
+    std::copy(std::begin(controls), std::end(controls), copy.begin());
+    for (auto& control : copy)
+        if (control.name == "Label4")
+            control.text = title;
+    return copy;
+}
+
+FormDef makeForm(const Controls& controls, const Difference& difference) {
+    return {.window = {.clientWidth = 9015, .clientHeight = 7530, .left = 1320, .top = 1215,
+                       .backColour = difference.backColour, .framePicture = true},
+            .controls = controls};
+}
+} // namespace
+
+const FormDef& testForm(int test) {
+    static const auto controlSets = [] {
+        std::array<Controls, std::size(differences)> sets;
+        for (std::size_t i = 0; i < sets.size(); ++i)
+            sets[i] = controlsWithTitle(differences[i].title);
+        return sets;
+    }();
+    static const auto forms = [] {
+        std::array<FormDef, std::size(differences)> forms;
+        for (std::size_t i = 0; i < forms.size(); ++i)
+            forms[i] = makeForm(controlSets[i], differences[i]);
+        return forms;
+    }();
+    return forms.at(test - 1);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// One gapped sentence with its two candidate words and the sentence filled in with each. Every
+// text is shown exactly as it stands here, blanks at either end included.
+struct Question {
+    std::string_view stem;
+    std::string_view correctWord;
+    std::string_view wrongWord;
+    std::string_view correctSentence;
+    std::string_view wrongSentence;
+};
+
+// The ten questions of one test, in the order they are asked.
+using QuestionBank = std::array<Question, 10>;
+
+// The bank of test 1 … 5.
+const QuestionBank& questionBank(int test);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "shell/Control.h"
+
+// A button drawn in its own colour, with a caption or a picture.
+class Button final : public Control {
+    Q_OBJECT
+public:
+    Button(const ControlDef& def, QWidget* client);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void drawEdge(QPainter& painter, bool sunken) const;
+
+    QString caption;
+    StoredColour fore, back;
+    bool flat;
+    Picture picture;
+};

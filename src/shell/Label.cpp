@@ -1,0 +1,59 @@
+#include "shell/Label.h"
+
+#include <QPainter>
+
+Label::Label(const ControlDef& def, QWidget* client)
+    : Control(def, client), text(QString::fromUtf8(def.text.data(), qsizetype(def.text.size()))),
+      fore(def.foreColour), back(def.backColour), alignment(def.alignment), opaque(def.opaque),
+      boxLine(def.boxLine), autoSize(def.autoSize) {
+    setAccessibleName(text);
+    fitHeight();
+}
+
+void Label::setCaption(const QString& caption) {
+    text = caption;
+    setAccessibleName(text);
+    fitHeight();
+    update();
+}
+
+void Label::setBackColour(StoredColour colour) {
+    back = colour;
+    update();
+}
+
+QRect Label::textArea() const {
+    return boxLine ? rect().adjusted(1, 1, -1, -1) : rect();
+}
+
+int Label::textFlags() const {
+    // Captions wrap at word boundaries within the label's width, as on the screens' first home.
+    const int horizontal = alignment == Alignment::Centre  ? Qt::AlignHCenter
+                           : alignment == Alignment::Right ? Qt::AlignRight
+                                                           : Qt::AlignLeft;
+    return horizontal | Qt::AlignTop | Qt::TextWordWrap;
+}
+
+void Label::fitHeight() {
+    if (!autoSize)
+        return;
+    const QFontMetrics metrics(font());
+    const QRect area = textArea();
+    const int textHeight =
+        text.isEmpty() ? metrics.height()
+                       : metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), textFlags(), text)
+                             .height();
+    resize(width(), textHeight + height() - area.height());
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (opaque)
+        painter.fillRect(rect(), toQColor(back));
+    if (boxLine) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));
+    painter.drawText(textArea(), textFlags(), text);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "shell/Control.h"
+
+class Label final : public Control {
+    Q_OBJECT
+public:
+    Label(const ControlDef& def, QWidget* client);
+
+    const QString& caption() const { return text; }
+    void setCaption(const QString& caption);
+    StoredColour backColour() const { return back; }
+    void setBackColour(StoredColour colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect textArea() const;
+    int textFlags() const;
+    void fitHeight();
+
+    QString text;
+    StoredColour fore, back;
+    Alignment alignment;
+    bool opaque, boxLine, autoSize;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "shell/Control.h"
+
+// A straight stroke between two points of the client area.
+class Line final : public Control {
+    Q_OBJECT
+public:
+    Line(const ControlDef& def, QWidget* client);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPoint from, to;
+    StoredColour colour;
+    int strokeWidth;
+};

@@ -1,0 +1,147 @@
+#include "shell/Screen.h"
+
+#include "shell/Button.h"
+#include "shell/Label.h"
+#include "shell/Line.h"
+#include "shell/Shape.h"
+#include "shell/Shell.h"
+#include "shell/TextBox.h"
+#include "shell/Timer.h"
+#include "shell/Twips.h"
+#include "shell/Window.h"
+
+#include <cmath>
+#include <ranges>
+#include <stdexcept>
+
+namespace {
+constexpr int borderTwips = twipsPerPixel;
+
+// Text boxes and buttons are windows of their own and stand above every label, shape and line.
+bool standsInFront(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::Button;
+}
+} // namespace
+
+Screen::Screen(Shell& shell, const char* name, const FormDef& form)
+    : shell(shell), screenName(QString::fromLatin1(name)), form(form) {}
+
+Screen::~Screen() = default;
+
+void Screen::load() {
+    if (win)
+        return;
+    build();
+    current = ScreenState::Hidden;
+    record("load");
+    connectHandlers();
+    Form_Load();
+}
+
+void Screen::build() {
+    win = std::make_unique<Window>(form.window);
+    leftTwips = form.window.left - borderTwips;
+    QWidget* client = &win->client();
+    // Later siblings paint over earlier ones, so the list is built from the back to the front.
+    for (bool front : {false, true}) {
+        for (const ControlDef& def : std::views::reverse(form.controls)) {
+            if (def.kind == ControlKind::Timer || standsInFront(def.kind) != front)
+                continue;
+            QObject* control = nullptr;
+            switch (def.kind) {
+            case ControlKind::Label:
+                control = new Label(def, client);
+                break;
+            case ControlKind::TextBox:
+                control = new TextBox(def, client);
+                break;
+            case ControlKind::Button:
+                control = new Button(def, client);
+                break;
+            case ControlKind::Shape:
+                control = new Shape(def, client);
+                break;
+            case ControlKind::Line:
+                control = new Line(def, client);
+                break;
+            case ControlKind::Timer:
+                break;
+            }
+            controls.insert(control->objectName(), control);
+        }
+    }
+    for (const ControlDef& def : form.controls)
+        if (def.kind == ControlKind::Timer) {
+            auto* timer = new Timer(def, shell.clock(), win.get());
+            controls.insert(timer->objectName(), timer);
+        }
+}
+
+void Screen::close() {
+    if (!win)
+        return;
+    unloading();
+    for (QObject* control : std::as_const(controls))
+        if (auto* timer = qobject_cast<Timer*>(control))
+            timer->halt();
+    controls.clear();
+    win->hide();
+    // A handler of this very screen may still be on the stack (a tick waiting for its tone), so
+    // the widgets go once the event loop is back where it was.
+    win.release()->deleteLater();
+    current = ScreenState::NotLoaded;
+    record("close");
+}
+
+void Screen::show() {
+    load();
+    win->show();
+    current = ScreenState::Shown;
+    record("show");
+}
+
+void Screen::hide() {
+    load();
+    win->hide();
+    current = ScreenState::Hidden;
+    record("hide");
+}
+
+Window& Screen::window() {
+    load();
+    return *win;
+}
+
+double Screen::left() {
+    load();
+    return leftTwips;
+}
+
+void Screen::setLeft(double twips) {
+    load();
+    leftTwips = twips;
+    win->move(int(std::floor(twips / twipsPerPixel)), win->y());
+}
+
+double Screen::width() {
+    return window().width() * twipsPerPixel;
+}
+
+void Screen::record(const char* operation) {
+    emit shell.screenOperation(screenName, QString::fromLatin1(operation));
+}
+
+template <class C> C& Screen::find(const char* name) {
+    load();
+    if (auto* control = qobject_cast<C*>(controls.value(QString::fromLatin1(name))))
+        return *control;
+    throw std::out_of_range("no control " + std::string(name) + " on " + screenName.toStdString());
+}
+
+Control& Screen::control(const char* name) { return find<Control>(name); }
+Label& Screen::label(const char* name) { return find<Label>(name); }
+TextBox& Screen::textBox(const char* name) { return find<TextBox>(name); }
+Button& Screen::button(const char* name) { return find<Button>(name); }
+Shape& Screen::shape(const char* name) { return find<Shape>(name); }
+Line& Screen::line(const char* name) { return find<Line>(name); }
+Timer& Screen::timer(const char* name) { return find<Timer>(name); }

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "forms/FormDef.h"
+
+#include <QHash>
+#include <QObject>
+#include <memory>
+
+class Button;
+class Control;
+class Label;
+class Line;
+class Shape;
+class Shell;
+class TextBox;
+class Timer;
+class Window;
+
+enum class ScreenState { NotLoaded, Hidden, Shown };
+
+// One of the program's seven screens. The object lives for the whole run; its window and
+// controls exist only while it is loaded, and are built afresh from its definition at every
+// load. Showing, hiding or touching anything of a screen that is not loaded loads it first.
+class Screen : public QObject {
+    Q_OBJECT
+public:
+    Screen(Shell& shell, const char* name, const FormDef& form);
+    ~Screen() override;
+
+    const QString& name() const { return screenName; }
+    ScreenState state() const { return current; }
+
+    void load();
+    void close();
+    void show();
+    void hide();
+
+    Window& window();
+    // The outer window's left edge and width, in twips.
+    double left();
+    void setLeft(double twips);
+    double width();
+
+    // Any visible control, whatever its kind.
+    Control& control(const char* name);
+    Label& label(const char* name);
+    TextBox& textBox(const char* name);
+    Button& button(const char* name);
+    Shape& shape(const char* name);
+    Line& line(const char* name);
+    Timer& timer(const char* name);
+
+protected:
+    // Runs after the controls are built and before Form_Load, to tie events to handlers.
+    virtual void connectHandlers() = 0;
+    virtual void Form_Load() = 0;
+    // The window is about to go: whatever still waits on its controls must stop waiting.
+    virtual void unloading() {}
+
+    Shell& shell;
+
+private:
+    void build();
+    void record(const char* operation);
+    template <class C> C& find(const char* name);
+
+    QString screenName;
+    const FormDef& form;
+    ScreenState current = ScreenState::NotLoaded;
+    std::unique_ptr<Window> win;
+    QHash<QString, QObject*> controls;
+    double leftTwips = 0;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "forms/FormDef.h"
+#include "shell/Clock.h"
+
+#include <QObject>
+
+// A timer control: it ticks every `interval` milliseconds while enabled, and never with an
+// interval of 0. Switching it on, or setting its interval, starts its period afresh.
+class Timer final : public QObject {
+    Q_OBJECT
+public:
+    Timer(const ControlDef& def, Clock& clock, QObject* window);
+
+    int interval() const { return period; }
+    void setInterval(int ms);
+    bool enabled() const { return on; }
+    void setEnabled(bool enabled);
+    // Stops the ticks for good: the screen that owns the timer is closing.
+    void halt();
+
+signals:
+    void tick();
+
+private:
+    void restart();
+
+    std::unique_ptr<ClockTimer> clockTimer;
+    int period;
+    bool on;
+};

@@ -1,0 +1,46 @@
+#include "shell/Window.h"
+
+#include "forms/pictures/Pictures.h"
+#include "shell/Twips.h"
+
+#include <QPainter>
+
+namespace {
+constexpr int border = 1;
+
+class ClientArea final : public QWidget {
+public:
+    ClientArea(const WindowDef& def, QWidget* window)
+        : QWidget(window), colour(toQColor(def.backColour)),
+          picture(def.framePicture ? Pictures::frame() : QPixmap()) {
+        setGeometry(border, border, pixels(def.clientWidth), pixels(def.clientHeight));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), colour);
+        if (!picture.isNull())
+            painter.drawPixmap(QPoint(0, 0), picture);
+    }
+
+private:
+    QColor colour;
+    QPixmap picture;
+};
+} // namespace
+
+Window::Window(const WindowDef& def)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      clientArea(new ClientArea(def, this)) {
+    setFixedSize(pixels(def.clientWidth) + 2 * border, pixels(def.clientHeight) + 2 * border);
+    move(pixels(def.left) - border, pixels(def.top) - border);
+    if (def.smileyIcon)
+        setWindowIcon(Pictures::smileyIcon());
+}
+
+void Window::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

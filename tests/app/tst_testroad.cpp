@@ -1,0 +1,371 @@
+// A test from its start prompt to its comment, driven as a pupil drives it.
+#include "ExpectedQuestions.h"
+#include "Pupil.h"
+
+#include "shell/Button.h"
+#include "shell/Line.h"
+#include "shell/Shape.h"
+#include "shell/Timer.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+
+namespace {
+const char* const feedbackControls[] = {"lblQuestion", "lblCorrect", "lblWrong", "lblCheck",
+                                        "lblR",        "lblP",       "Line1",    "Line2",
+                                        "lblNext"};
+
+QStringList shownFeedback(TestScreen& screen) {
+    QStringList shown;
+    for (const char* name : feedbackControls)
+        if (screen.control(name).visible())
+            shown << name;
+    return shown;
+}
+
+struct Moment {
+    int ms; // after the pick
+    QStringList shown;
+};
+
+// Listens to the speaker's ports and notes what the screen showed each time a tone ended.
+class TonePorts final : public PortIo {
+public:
+    TonePorts(RecordingPorts& ports, std::function<void()> onToneEnd)
+        : ports(ports), onToneEnd(std::move(onToneEnd)) {}
+    void vbOut(std::uint16_t port, std::uint8_t value) override {
+        const bool wasOn = ports.speakerBitsSet();
+        ports.vbOut(port, value);
+        if (wasOn && !ports.speakerBitsSet())
+            onToneEnd();
+    }
+    std::uint8_t vbInp(std::uint16_t port) override { return ports.vbInp(port); }
+
+private:
+    RecordingPorts& ports;
+    std::function<void()> onToneEnd;
+};
+} // namespace
+
+class TestRoadTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyQuestionIsPutOnTheScreen();
+    void aRightPickStepByStep();
+    void aWrongPickStepByStep();
+    void theNextLabelComesAfterTheLastTone();
+    void everyPickRestartsTheFeedbackTimer();
+    void tenPicksAddUpToAHundred();
+    void theCommentFollowsTheScore_data();
+    void theCommentFollowsTheScore();
+    void aFullMarkOnTestOneIsRewardedAtOnce();
+    void aFullMarkOnTheOtherTestsIsRewardedWhenClaimed();
+    void anUnclaimedFullMarkLeavesTheMenuAsItWas();
+    void theStartPromptStartsOnlyOnce();
+    void reopeningDuringATonesLeavesAFreshScreenAndASilentSpeaker();
+    void aScreenLeftOpenForHoursStaysCalm();
+    void allFiveTestsRunToTheirEndQuickly();
+};
+
+void TestRoadTest::everyQuestionIsPutOnTheScreen() {
+    Harness h;
+    Pupil pupil{h};
+    TestScreen* screen = nullptr;
+    for (const ExpectedQuestion& expected : expectedQuestions) {
+        if (expected.number == 1)
+            screen = &pupil.startTest(expected.test);
+        const QString where = QString("test %1 question %2").arg(expected.test).arg(expected.number);
+        QVERIFY2(screen->textBox("txtQ").text() == QString::number(expected.number), qPrintable(where));
+        QVERIFY2(screen->textBox("txtY").text() == expected.left, qPrintable(where));
+        QVERIFY2(screen->textBox("txtN").text() == expected.right, qPrintable(where));
+        QVERIFY2(screen->label("lblQuestion").caption() == expected.stem, qPrintable(where));
+        QVERIFY2(screen->label("lblCorrect").caption() == expected.correct, qPrintable(where));
+        QVERIFY2(screen->label("lblWrong").caption() == expected.wrong, qPrintable(where));
+        QCOMPARE(shownFeedback(*screen), QStringList{"lblQuestion"});
+        QVERIFY(screen->textBox("txtY").isEnabled() && screen->textBox("txtN").isEnabled());
+        QVERIFY(screen->textBox("txtY").x() < screen->textBox("txtN").x());
+        pupil.answer(*screen, expected.number % 2 == 0);
+        QCOMPARE(screen->label("lblNext").caption(),
+                 expected.number == 10 ? "The test is over, click here to see comment."
+                                       : "Click here to go to the next question");
+        click(screen->label("lblNext"));
+    }
+}
+
+void TestRoadTest::aRightPickStepByStep() {
+    Harness h;
+    TestScreen& screen = Pupil{h}.startTest(1);
+    click(screen.textBox("txtY"));
+    QCOMPARE(shownFeedback(screen), QStringList{"lblCorrect"});
+    QVERIFY(!screen.textBox("txtY").isEnabled() && !screen.textBox("txtN").isEnabled());
+    const Moment moments[] = {
+        {199, {"lblCorrect"}},
+        {200, {"lblCorrect", "lblCheck"}},
+        {599, {"lblCorrect", "lblCheck"}},
+        {600, {"lblCorrect"}},
+        {1000, {"lblCorrect", "lblCheck"}},
+        {1400, {"lblCorrect"}},
+        {2200, {"lblCorrect", "lblR"}},
+        {3800, {"lblCorrect", "lblP"}},
+        {5000, {"lblCorrect", "lblP", "Line1"}},
+        {5200, {"lblCorrect", "lblP", "Line2"}},
+        {5799, {"lblCorrect", "lblP", "Line2"}},
+    };
+    int now = 0;
+    for (const Moment& moment : moments) {
+        h.clock.advance(moment.ms - now);
+        now = moment.ms;
+        QVERIFY2(shownFeedback(screen) == moment.shown, qPrintable(QString::number(now)));
+    }
+    QCOMPARE(screen.label("lblR").caption(), "Correct");
+    QCOMPARE(screen.label("lblP").caption(), "You have earned 10 points");
+    QCOMPARE(screen.label("lblScore").caption(), "0");
+    h.clock.advance(1);
+    QCOMPARE(shownFeedback(screen), QStringList({"lblCorrect", "lblP", "lblNext"}));
+    QCOMPARE(screen.label("lblScore").caption(), "10");
+    QCOMPARE(screen.label("lblMistake").caption(), "0");
+    QCOMPARE(screen.shape("Shape3").fillStyle(), FillStyle::Transparent);
+    QVERIFY(!screen.textBox("txtY").isEnabled());
+}
+
+void TestRoadTest::aWrongPickStepByStep() {
+    Harness h;
+    TestScreen& screen = Pupil{h}.startTest(4);
+    click(screen.textBox("txtN"));
+    QCOMPARE(shownFeedback(screen), QStringList{"lblWrong"});
+    h.clock.advance(2200);
+    QCOMPARE(shownFeedback(screen), QStringList({"lblWrong", "lblR"}));
+    QCOMPARE(screen.label("lblR").caption(), "Wrong answer");
+    h.clock.advance(1599);
+    QCOMPARE(shownFeedback(screen), QStringList({"lblWrong", "lblR"}));
+    h.clock.advance(1);
+    QCOMPARE(shownFeedback(screen), QStringList({"lblCorrect", "lblP"}));
+    QCOMPARE(screen.label("lblP").caption(), "The correct answer is ");
+    h.clock.advance(2000);
+    QCOMPARE(screen.label("lblMistake").caption(), "1");
+    QCOMPARE(screen.label("lblScore").caption(), "0");
+    QCOMPARE(shownFeedback(screen), QStringList({"lblCorrect", "lblP", "lblNext"}));
+}
+
+void TestRoadTest::theNextLabelComesAfterTheLastTone() {
+    for (bool right : {true, false}) {
+        Harness h;
+        QStringList atToneEnds;
+        TestScreen* screen = nullptr;
+        TonePorts listening(h.ports, [&] {
+            atToneEnds << QString("%1 %2 %3")
+                              .arg(h.clock.now())
+                              .arg(screen->label("lblNext").visible())
+                              .arg(screen->shape(right ? "Shape2" : "Shape3").fillStyle() ==
+                                   FillStyle::Solid);
+        });
+        Shell shell({h.clock, listening, h.urls, [] { return 1024; }});
+        shell.start();
+        click(shell.frmMain().testNumber(2));
+        screen = &shell.frm(2);
+        click(screen->label("lblComment"));
+        click(screen->textBox(right ? "txtY" : "txtN"));
+        h.clock.advance(5800);
+        // Each entry: when a tone ended, whether lblNext showed, whether the lamp was lit. The
+        // lamp goes dark at 6.2 s, while the tones still play.
+        const QStringList expected = right ? QStringList{"5900 0 1", "6100 0 1", "6200 0 0",
+                                                         "6400 0 0"}
+                                           : QStringList{"6200 0 1", "6250 0 0", "6650 0 0",
+                                                         "6700 0 0"};
+        QCOMPARE(atToneEnds, expected);
+        QVERIFY(screen->label("lblNext").visible());
+        QVERIFY(!h.ports.speakerBitsSet());
+        Harness::flushClosedWindows();
+    }
+}
+
+void TestRoadTest::everyPickRestartsTheFeedbackTimer() {
+    Harness h;
+    Pupil pupil{h};
+    TestScreen& screen = pupil.startTest(3);
+    pupil.answer(screen, true);
+    click(screen.label("lblNext"));
+    h.clock.advance(77);
+    click(screen.textBox("txtN"));
+    h.clock.advance(199);
+    QVERIFY(!screen.label("lblCheck").visible());
+    h.clock.advance(1);
+    QVERIFY(screen.label("lblCheck").visible());
+}
+
+void TestRoadTest::tenPicksAddUpToAHundred() {
+    Harness h;
+    Pupil pupil{h};
+    TestScreen& screen = pupil.startTest(5);
+    for (int question = 1; question <= 10; ++question) {
+        pupil.answer(screen, question % 3 == 0);
+        const double score = screen.label("lblScore").caption().toDouble();
+        const double mistakes = screen.label("lblMistake").caption().toDouble();
+        QCOMPARE(score + 10 * mistakes, 10.0 * question);
+        click(screen.label("lblNext"));
+    }
+    QCOMPARE(screen.label("lblScore").caption(), "30");
+    QCOMPARE(screen.label("lblMistake").caption(), "7");
+}
+
+void TestRoadTest::theCommentFollowsTheScore_data() {
+    QTest::addColumn<int>("test");
+    QTest::addColumn<int>("rightAnswers");
+    QTest::addColumn<QString>("comment");
+    QTest::newRow("100 on test 1")
+        << 1 << 10 << " Congratulation ! you are awarded with a smiley face. ";
+    QTest::newRow("100 on test 4") << 4 << 10 << " Excellent ! Click here to claim a smiley face. ";
+    QTest::newRow("90") << 2 << 9 << " You almost did it, be more careful next time . ";
+    QTest::newRow("80") << 1 << 8
+                        << " The result is not very bad,but you have to do more practices. ";
+    QTest::newRow("70") << 3 << 7 << " I think there are some question you need to ask for help ";
+    QTest::newRow("60") << 5 << 6 << " The result is not acceptable, get some help right away . ";
+    QTest::newRow("0") << 1 << 0 << " The result is not acceptable, get some help right away . ";
+}
+
+void TestRoadTest::theCommentFollowsTheScore() {
+    QFETCH(int, test);
+    QFETCH(int, rightAnswers);
+    QFETCH(QString, comment);
+    Harness h;
+    Pupil pupil{h};
+    TestScreen& screen = pupil.startTest(test);
+    pupil.takeTest(screen, rightAnswers);
+    QCOMPARE(screen.label("lblComment").caption(), comment);
+    QVERIFY(screen.label("lblComment").visible());
+    for (const char* gone : {"txtY", "txtN", "lblP", "lblCorrect", "lblWrong"})
+        QVERIFY2(!screen.control(gone).visible(), gone);
+    QVERIFY(screen.label("lblNext").visible());
+    // The end can be asked for again, with the same result.
+    click(screen.label("lblNext"));
+    QCOMPARE(screen.label("lblComment").caption(), comment);
+    QCOMPARE(screen.textBox("txtQ").text(), "10");
+}
+
+void TestRoadTest::aFullMarkOnTestOneIsRewardedAtOnce() {
+    Harness h;
+    Pupil pupil{h};
+    TestScreen& screen = pupil.startTest(1);
+    for (int question = 1; question <= 10; ++question) {
+        QVERIFY(!h.shell.frmMain().award(1).visible());
+        pupil.answer(screen, true);
+        click(screen.label("lblNext"));
+    }
+    QVERIFY(h.shell.frmMain().award(1).visible());
+    QVERIFY(!h.shell.frmMain().testNumber(1).isEnabled());
+    // The smiley covers the number: a click there reaches neither and opens nothing.
+    click(h.shell.frmMain().award(1));
+    QCOMPARE(h.shell.frm(1).state(), ScreenState::Shown);
+    QCOMPARE(screen.label("lblScore").caption(), "100");
+    for (int test = 2; test <= 5; ++test)
+        QVERIFY(h.shell.frmMain().testNumber(test).isEnabled());
+}
+
+void TestRoadTest::aFullMarkOnTheOtherTestsIsRewardedWhenClaimed() {
+    Harness h;
+    Pupil pupil{h};
+    TestScreen& screen = pupil.startTest(3);
+    pupil.takeTest(screen, 10);
+    QVERIFY(!h.shell.frmMain().award(3).visible());
+    QVERIFY(h.shell.frmMain().testNumber(3).isEnabled());
+    click(screen.label("lblComment"));
+    QVERIFY(h.shell.frmMain().award(3).visible());
+    QVERIFY(!h.shell.frmMain().testNumber(3).isEnabled());
+    QCOMPARE(screen.label("lblComment").caption(),
+             " Excellent ! Click here to claim a smiley face. ");
+    click(screen.label("lblComment"));
+    QVERIFY(h.shell.frmMain().award(3).visible());
+    // Test 3 cannot be opened again; the others can.
+    QSignalSpy spy(&h.shell, &Shell::screenOperation);
+    click(h.shell.frmMain().testNumber(3));
+    QCOMPARE(spy.count(), 0);
+    click(h.shell.frmMain().testNumber(2));
+    QCOMPARE(h.shell.frm(2).state(), ScreenState::Shown);
+}
+
+void TestRoadTest::anUnclaimedFullMarkLeavesTheMenuAsItWas() {
+    Harness h;
+    Pupil pupil{h};
+    TestScreen& screen = pupil.startTest(2);
+    pupil.takeTest(screen, 9);
+    click(screen.label("lblComment"));
+    QVERIFY(!h.shell.frmMain().award(2).visible());
+
+    TestScreen& again = pupil.startTest(5);
+    pupil.takeTest(again, 10);
+    click(h.shell.frmMain().testNumber(1));
+    QVERIFY(!h.shell.frmMain().award(5).visible());
+    QVERIFY(h.shell.frmMain().testNumber(5).isEnabled());
+}
+
+void TestRoadTest::theStartPromptStartsOnlyOnce() {
+    Harness h;
+    h.shell.start();
+    click(h.shell.frmMain().testNumber(2));
+    TestScreen& screen = h.shell.frm(2);
+    click(screen.textBox("txtY"));
+    h.clock.advance(1000);
+    QVERIFY(!screen.label("lblCheck").visible());
+    QCOMPARE(screen.textBox("txtQ").text(), "0");
+    click(screen.label("lblComment"));
+    QVERIFY(!screen.label("lblComment").visible());
+    QCOMPARE(screen.textBox("txtQ").text(), "1");
+    QVERIFY(!h.shell.frmMain().award(2).visible());
+}
+
+void TestRoadTest::reopeningDuringATonesLeavesAFreshScreenAndASilentSpeaker() {
+    Harness h;
+    Pupil pupil{h};
+    TestScreen& screen = pupil.startTest(1);
+    click(screen.textBox("txtN"));
+    bool speakerWasOn = false;
+    auto reopen = h.clock.createTimer([&] {
+        speakerWasOn = h.ports.speakerBitsSet();
+        click(h.shell.frmMain().testNumber(1));
+    });
+    reopen->start(5850);
+    h.clock.advance(5850);
+    reopen->stop();
+    QVERIFY(speakerWasOn);
+    QVERIFY(!h.ports.speakerBitsSet());
+    h.clock.advance(10000);
+    QCOMPARE(screen.state(), ScreenState::Shown);
+    QCOMPARE(screen.textBox("txtQ").text(), "0");
+    QCOMPARE(screen.label("lblMistake").caption(), "0");
+    QVERIFY(screen.label("lblComment").visible());
+    QCOMPARE(shownFeedback(screen), QStringList());
+    QCOMPARE(screen.shape("Shape3").fillStyle(), FillStyle::Transparent);
+    QVERIFY(!screen.timer("tmrR").enabled());
+    // And the reopened test runs as any other.
+    click(screen.label("lblComment"));
+    pupil.answer(screen, true);
+    QCOMPARE(screen.label("lblScore").caption(), "10");
+}
+
+void TestRoadTest::aScreenLeftOpenForHoursStaysCalm() {
+    Harness h;
+    Pupil pupil{h};
+    TestScreen& screen = pupil.startTest(2);
+    click(screen.textBox("txtY"));
+    h.clock.advance(3 * 60 * 60 * 1000);
+    QCOMPARE(screen.label("lblScore").caption(), "10");
+    QCOMPARE(shownFeedback(screen), QStringList({"lblCorrect", "lblP", "lblNext"}));
+    QVERIFY(!h.ports.speakerBitsSet());
+}
+
+void TestRoadTest::allFiveTestsRunToTheirEndQuickly() {
+    QElapsedTimer wall;
+    wall.start();
+    Harness h;
+    Pupil pupil{h};
+    for (int test = 1; test <= 5; ++test) {
+        TestScreen& screen = pupil.startTest(test);
+        pupil.takeTest(screen, 10);
+        click(screen.label("lblComment"));
+        QVERIFY(h.shell.frmMain().award(test).visible());
+    }
+    QVERIFY(wall.elapsed() < 20000);
+}
+
+QTEST_MAIN(TestRoadTest)
+#include "tst_testroad.moc"
