@@ -9,8 +9,9 @@
 // pulling samples from the renderer, closed when this is destroyed.
 class SdlAudioOutput {
   public:
-    // Small, to keep the delay from a port write to its sound short.
-    static constexpr int bufferFrames = 256;
+    // Short enough that a port write is heard within 30 ms, long enough that a busy computer
+    // does not starve the sound card.
+    static constexpr int bufferFrames = 512;
 
     // Throws std::runtime_error when no audio device can be opened.
     SdlAudioOutput(SpeakerRenderer& renderer, const MonotonicClock& clock);

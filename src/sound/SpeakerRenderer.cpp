@@ -8,15 +8,18 @@
 using namespace std::chrono_literals;
 
 namespace {
-constexpr std::chrono::nanoseconds audioThreadJitter = 8ms;
+constexpr std::chrono::nanoseconds audioThreadJitter = 4ms;
 // Far more changes than a tone makes between two buffers: only a stalled audio thread lets this
 // many pile up, and then the newest state is all that still matters.
 constexpr std::size_t maxPosted = 1024;
+
+std::chrono::nanoseconds durationOf(std::int64_t samples) {
+    return std::chrono::nanoseconds(std::chrono::seconds(samples)) / outputSampleRate;
+}
 } // namespace
 
 std::chrono::nanoseconds SpeakerRenderer::latencyFor(int bufferFrames) {
-    return std::chrono::nanoseconds(std::chrono::seconds(bufferFrames)) / outputSampleRate +
-           audioThreadJitter;
+    return durationOf(bufferFrames) + audioThreadJitter;
 }
 
 SpeakerRenderer::SpeakerRenderer(std::chrono::nanoseconds latency) : latency(latency) {
@@ -33,12 +36,9 @@ void SpeakerRenderer::post(const SpeakerChange& change) {
 
 void SpeakerRenderer::render(std::span<float> out, std::chrono::nanoseconds pullTime) {
     takePosted();
-    if (!anchored || (due.empty() && quiet())) {
-        anchorSample = rendered;
-        // Changes made before the sound card's first pull are played late, but whole.
-        anchorTime = due.empty() ? pullTime - latency : std::min(pullTime - latency, due[0].time);
-        anchored = true;
-    }
+    notePull(pullTime);
+    if (quiet())
+        anchor(out.size());
     auto nextDue = due.begin();
     for (float& sample : out) {
         for (; nextDue != due.end(); ++nextDue) {
@@ -62,6 +62,26 @@ void SpeakerRenderer::takePosted() {
     const std::lock_guard lock(postedMutex);
     due.insert(due.end(), posted.begin(), posted.end());
     posted.clear();
+}
+
+void SpeakerRenderer::notePull(std::chrono::nanoseconds pullTime) {
+    recentPulls[pullCount++ % recentPulls.size()] = pullTime - latency - durationOf(rendered);
+}
+
+void SpeakerRenderer::anchor(std::size_t frames) {
+    const auto pulls = std::span(recentPulls).first(std::min(pullCount, recentPulls.size()));
+    std::chrono::nanoseconds time = *std::min_element(pulls.begin(), pulls.end());
+    time += durationOf(rendered);
+    // After a late pull the sound lags behind the speaker; silence then passes at up to twice its
+    // speed until the lag is made up.
+    if (pullCount > 1)
+        time =
+            std::min(time, anchorTime + durationOf(rendered - anchorSample) + durationOf(frames));
+    // And no waiting change may fall before the sample about to be rendered.
+    if (!due.empty())
+        time = std::min(time, due.front().time);
+    anchorSample = rendered;
+    anchorTime = time;
 }
 
 bool SpeakerRenderer::quiet() const {

@@ -17,7 +17,8 @@
 // Each change sounds at its own time plus a fixed latency, not at the buffer it happens to fall
 // in, so a tone lasts exactly as long as its gate was open whatever the buffer size. The link
 // between clock time and sample count is renewed only while the speaker is quiet, so neither the
-// sound card's clock drifting from ours nor a late buffer can bend a tone.
+// sound card's clock drifting from ours nor a late buffer can bend a tone. It is taken from the
+// earliest of the recent pulls: the audio thread is often late, hardly ever early.
 class SpeakerRenderer final : public SpeakerChangeSink {
   public:
     // The latency covers one buffer, which the audio thread renders before it is played, and
@@ -31,6 +32,8 @@ class SpeakerRenderer final : public SpeakerChangeSink {
 
   private:
     void takePosted();
+    void notePull(std::chrono::nanoseconds pullTime);
+    void anchor(std::size_t frames);
     bool quiet() const;
     double positionOf(std::chrono::nanoseconds time) const;
     void apply(const SpeakerChange& change, double lateBy);
@@ -45,7 +48,9 @@ class SpeakerRenderer final : public SpeakerChangeSink {
     std::size_t nextVoice = 0;
     SquareVoice* playing = nullptr;
     std::int64_t rendered = 0;
-    bool anchored = false;
+    // For each recent pull, the clock time that sample 0 would stand for by that pull alone.
+    std::array<std::chrono::nanoseconds, 16> recentPulls{};
+    std::size_t pullCount = 0;
     std::int64_t anchorSample = 0;
     std::chrono::nanoseconds anchorTime{};
 };

@@ -25,6 +25,8 @@ struct Pulls {
     int bufferFrames = 256;
     double rateRatio = 1.0; // the sound card's clock against ours
     nanoseconds jitter{};   // each pull comes up to this much early or late
+    int latePull = -1;      // and this one, counted from 0, later still
+    nanoseconds lateBy{};
     // No pull in this stretch of our clock, as when the audio thread is held up.
     nanoseconds stallFrom{-1};
     nanoseconds stallUntil{-1};
@@ -52,7 +54,9 @@ inline RenderedSound render(const std::vector<SpeakerChange>& changes, nanosecon
         const double spread = static_cast<double>(start / pulls.bufferFrames * 37 % 11) / 5 - 1;
         nanoseconds pullTime =
             durationOf(static_cast<std::int64_t>(static_cast<double>(start) / pulls.rateRatio)) +
-            stalled + std::chrono::duration_cast<nanoseconds>(spread * pulls.jitter);
+            stalled + std::chrono::duration_cast<nanoseconds>(spread * pulls.jitter) +
+            (start / pulls.bufferFrames == std::size_t(pulls.latePull) ? pulls.lateBy
+                                                                       : nanoseconds{});
         if (pullTime >= pulls.stallFrom && pullTime < pulls.stallUntil) {
             stalled += pulls.stallUntil - pullTime;
             pullTime = pulls.stallUntil;
@@ -108,27 +112,40 @@ inline double frequencyIn(const std::vector<float>& samples, Extent tone) {
     return (crossings.size() - 1) * outputSampleRate / (crossings.back() - crossings.front());
 }
 
-// The level of one frequency in `count` samples from `first`, in dB against a full-scale sine;
-// Goertzel under a Blackman-Harris window, whose far leakage lies below -92 dB.
-inline double levelDb(const std::vector<float>& samples, std::size_t first, std::size_t count,
-                      double frequency) {
-    const double coupling = 2.0 * std::cos(2.0 * std::numbers::pi * frequency / outputSampleRate);
-    double previous = 0.0;
-    double beforePrevious = 0.0;
-    double windowSum = 0.0;
-    for (std::size_t n = 0; n < count; ++n) {
-        const double x = 2.0 * std::numbers::pi * static_cast<double>(n) / (count - 1);
-        const double window =
-            0.35875 - 0.48829 * std::cos(x) + 0.14128 * std::cos(2 * x) - 0.01168 * std::cos(3 * x);
-        windowSum += window;
-        const double current = window * samples[first + n] + coupling * previous - beforePrevious;
-        beforePrevious = previous;
-        previous = current;
+// A stretch of sound under a Blackman-Harris window, whose far leakage lies below -92 dB, in
+// which single frequencies are measured with Goertzel's recurrence.
+class WindowedSound {
+  public:
+    WindowedSound(const std::vector<float>& samples, std::size_t first, std::size_t count) {
+        for (std::size_t n = 0; n < count; ++n) {
+            const double x = 2.0 * std::numbers::pi * static_cast<double>(n) / (count - 1);
+            const double window = 0.35875 - 0.48829 * std::cos(x) + 0.14128 * std::cos(2 * x) -
+                                  0.01168 * std::cos(3 * x);
+            windowed.push_back(window * samples[first + n]);
+            windowSum += window;
+        }
     }
-    const double power = previous * previous + beforePrevious * beforePrevious -
-                         coupling * previous * beforePrevious;
-    return 20.0 * std::log10(2.0 * std::sqrt(std::max(power, 1e-300)) / windowSum);
-}
+
+    // In dB against a full-scale sine.
+    double levelDb(double frequency) const {
+        const double coupling =
+            2.0 * std::cos(2.0 * std::numbers::pi * frequency / outputSampleRate);
+        double previous = 0.0;
+        double beforePrevious = 0.0;
+        for (double x : windowed) {
+            const double current = x + coupling * previous - beforePrevious;
+            beforePrevious = previous;
+            previous = current;
+        }
+        const double power = previous * previous + beforePrevious * beforePrevious -
+                             coupling * previous * beforePrevious;
+        return 20.0 * std::log10(2.0 * std::sqrt(std::max(power, 1e-300)) / windowSum);
+    }
+
+  private:
+    std::vector<double> windowed;
+    double windowSum = 0.0;
+};
 
 // The largest step between neighbouring samples in [from, to).
 inline float largestStep(const std::vector<float>& samples, std::size_t from, std::size_t to) {
