@@ -17,6 +17,8 @@ Intro::Intro(Shell& shell) : Screen(shell, "frmIntro", frmIntroForm) {}
 void Intro::connectHandlers() {
     connect(&label("Label8"), &Label::clicked, this, &Intro::Label8_Click);
     connect(&label("lblWeb"), &Label::clicked, this, &Intro::lblWeb_Click);
+    // It leads out of Velmora to the maker's web site, which a screen reader announces as a link.
+    label("lblWeb").setClickableRole(QAccessible::Link);
     connect(&timer("Timer1"), &Timer::tick, this, &Intro::Timer1_Timer);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/Button.h"
 
 #include "forms/pictures/Pictures.h"
+#include "shell/Edges.h"
 
 #include <QPainter>
 
@@ -11,24 +12,12 @@ Button::Button(const ControlDef& def, QWidget* client)
 }
 
 void Button::drawEdge(QPainter& painter, bool sunken) const {
-    const QRect outer = rect().adjusted(0, 0, -1, -1);
-    const QRect inner = outer.adjusted(1, 1, -1, -1);
     const QColor light = sunken ? Qt::black : Qt::white;
     const QColor dark = sunken ? Qt::white : Qt::black;
     const QColor midLight = sunken ? QColor(128, 128, 128) : QColor(223, 223, 223);
     const QColor midDark = sunken ? QColor(223, 223, 223) : QColor(128, 128, 128);
-    painter.setPen(light);
-    painter.drawLine(outer.topLeft(), outer.topRight());
-    painter.drawLine(outer.topLeft(), outer.bottomLeft());
-    painter.setPen(dark);
-    painter.drawLine(outer.bottomLeft(), outer.bottomRight());
-    painter.drawLine(outer.topRight(), outer.bottomRight());
-    painter.setPen(midLight);
-    painter.drawLine(inner.topLeft(), inner.topRight());
-    painter.drawLine(inner.topLeft(), inner.bottomLeft());
-    painter.setPen(midDark);
-    painter.drawLine(inner.bottomLeft(), inner.bottomRight());
-    painter.drawLine(inner.topRight(), inner.bottomRight());
+    fillEdge(painter, rect(), light, dark);
+    fillEdge(painter, rect().adjusted(1, 1, -1, -1), midLight, midDark);
 }
 
 void Button::paintEvent(QPaintEvent*) {

@@ -10,6 +10,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    QAccessible::Role passiveRole() const override {
+        return picture == Picture::None ? QAccessible::StaticText : QAccessible::Graphic;
+    }
 
 private:
     void drawEdge(QPainter& painter, bool sunken) const;

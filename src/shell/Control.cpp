@@ -1,12 +1,15 @@
 #include "shell/Control.h"
 
 #include "forms/pictures/Pictures.h"
+#include "shell/Accessibility.h"
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 Control::Control(const ControlDef& def, QWidget* client) : QWidget(client) {
+    installAccessibility();
     setObjectName(QString::fromUtf8(def.name.data(), qsizetype(def.name.size())));
     setGeometry(pixels(def.left), pixels(def.top), pixels(def.width), pixels(def.height));
     setFont(fontFor(def.font));
@@ -29,5 +32,18 @@ void Control::mouseReleaseEvent(QMouseEvent* event) {
     buttonDown = false;
     update();
     if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+QAccessible::Role Control::accessibleRole() const {
+    return reactsToClicks() ? clickableRole : passiveRole();
+}
+
+bool Control::reactsToClicks() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&Control::clicked));
+}
+
+void Control::press() {
+    if (isVisible() && isEnabled())
         emit clicked();
 }

@@ -2,6 +2,7 @@
 
 #include "forms/FormDef.h"
 
+#include <QAccessible>
 #include <QWidget>
 
 // The part every visible control shares: a name, a place on its screen, a font, the hand pointer,
@@ -14,6 +15,14 @@ public:
     // Whether the control is shown on its screen, whether or not the screen itself is shown.
     bool visible() const { return !isHidden(); }
 
+    // How a screen reader presents the control: whatever a screen handles clicks on is a button,
+    // or the role the screen chose for it; anything else is the text or picture it shows.
+    QAccessible::Role accessibleRole() const;
+    void setClickableRole(QAccessible::Role role) { clickableRole = role; }
+    bool reactsToClicks() const;
+    // A screen reader's press: a click, for a control that the pupil could click now.
+    void press();
+
 signals:
     void clicked();
 
@@ -21,7 +30,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool pressed() const { return buttonDown; }
+    // The role while nothing handles the control's clicks.
+    virtual QAccessible::Role passiveRole() const { return QAccessible::StaticText; }
 
 private:
     bool buttonDown = false;
+    QAccessible::Role clickableRole = QAccessible::Button;
 };

@@ -1,5 +1,7 @@
 #include "shell/Label.h"
 
+#include "shell/Edges.h"
+
 #include <QPainter>
 
 Label::Label(const ControlDef& def, QWidget* client)
@@ -50,10 +52,8 @@ void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (opaque)
         painter.fillRect(rect(), toQColor(back));
-    if (boxLine) {
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    if (boxLine)
+        fillOutline(painter, rect(), 1, Qt::black);
     painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));
     painter.drawText(textArea(), textFlags(), text);
 }

@@ -10,6 +10,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    QAccessible::Role passiveRole() const override { return QAccessible::Graphic; }
 
 private:
     QPoint from, to;

@@ -102,7 +102,7 @@ void Screen::show() {
 
 void Screen::hide() {
     load();
-    win->hide();
+    win->hideAndRelease();
     current = ScreenState::Hidden;
     record("hide");
 }

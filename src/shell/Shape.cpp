@@ -1,5 +1,7 @@
 #include "shell/Shape.h"
 
+#include "shell/Edges.h"
+
 #include <QPainter>
 
 Shape::Shape(const ControlDef& def, QWidget* client)
@@ -21,8 +23,5 @@ void Shape::paintEvent(QPaintEvent*) {
     if (fill == FillStyle::Solid)
         painter.fillRect(rect(), toQColor(fillColour));
     // The outline lies inside the shape's bounds, however wide it is.
-    for (int ring = 0; ring < borderWidth; ++ring) {
-        painter.setPen(toQColor(border));
-        painter.drawRect(rect().adjusted(ring, ring, -1 - ring, -1 - ring));
-    }
+    fillOutline(painter, rect(), borderWidth, toQColor(border));
 }

@@ -15,6 +15,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    QAccessible::Role passiveRole() const override { return QAccessible::Graphic; }
 
 private:
     StoredColour back, border, fillColour;

@@ -1,5 +1,7 @@
 #include "shell/TextBox.h"
 
+#include "shell/Edges.h"
+
 #include <QPainter>
 
 TextBox::TextBox(const ControlDef& def, QWidget* client)
@@ -23,25 +25,12 @@ void TextBox::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), toQColor(back));
     QRect inside = rect();
     if (flat) {
-        painter.setPen(Qt::black);
-        painter.drawRect(inside.adjusted(0, 0, -1, -1));
+        fillOutline(painter, inside, 1, Qt::black);
         inside.adjust(1, 1, -1, -1);
     } else {
         // The sunken edge: shadow above and left, light below and right, two pixels deep.
-        const QRect outer = inside.adjusted(0, 0, -1, -1);
-        const QRect inner = outer.adjusted(1, 1, -1, -1);
-        painter.setPen(QColor(128, 128, 128));
-        painter.drawLine(outer.topLeft(), outer.topRight());
-        painter.drawLine(outer.topLeft(), outer.bottomLeft());
-        painter.setPen(Qt::white);
-        painter.drawLine(outer.bottomLeft(), outer.bottomRight());
-        painter.drawLine(outer.topRight(), outer.bottomRight());
-        painter.setPen(QColor(64, 64, 64));
-        painter.drawLine(inner.topLeft(), inner.topRight());
-        painter.drawLine(inner.topLeft(), inner.bottomLeft());
-        painter.setPen(QColor(192, 192, 192));
-        painter.drawLine(inner.bottomLeft(), inner.bottomRight());
-        painter.drawLine(inner.topRight(), inner.bottomRight());
+        fillEdge(painter, inside, QColor(128, 128, 128), Qt::white);
+        fillEdge(painter, inside.adjusted(1, 1, -1, -1), QColor(64, 64, 64), QColor(192, 192, 192));
         inside.adjust(2, 2, -2, -2);
     }
     painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));

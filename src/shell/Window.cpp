@@ -1,6 +1,8 @@
 #include "shell/Window.h"
 
 #include "forms/pictures/Pictures.h"
+#include "shell/Accessibility.h"
+#include "shell/Edges.h"
 #include "shell/Twips.h"
 
 #include <QPainter>
@@ -20,6 +22,9 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), colour);
+        // The frame is shaded like a photograph, not drawn pixel by pixel like the smiley and the
+        // hand, so on a high-density display it is smoothed rather than cut into blocks.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         if (!picture.isNull())
             painter.drawPixmap(QPoint(0, 0), picture);
     }
@@ -33,6 +38,7 @@ private:
 Window::Window(const WindowDef& def)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       clientArea(new ClientArea(def, this)) {
+    installAccessibility();
     setFixedSize(pixels(def.clientWidth) + 2 * border, pixels(def.clientHeight) + 2 * border);
     move(pixels(def.left) - border, pixels(def.top) - border);
     if (def.smileyIcon)
@@ -41,6 +47,10 @@ Window::Window(const WindowDef& def)
 
 void Window::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    fillOutline(painter, rect(), border, Qt::black);
+}
+
+void Window::hideAndRelease() {
+    hide();
+    destroy();
 }

@@ -12,6 +12,9 @@ public:
     explicit Window(const WindowDef& def);
 
     QWidget& client() const { return *clientArea; }
+    // Hides the window and hands back what the window system holds for it, above all the copy
+    // of its picture, which a hidden screen never needs; showing it again makes them anew.
+    void hideAndRelease();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -47,6 +47,7 @@ private slots:
     void touchingAControlLoadsTheScreenFirst();
     void closingKeepsTheScreensOwnVariablesAndStopsItsTimers();
     void hidingAScreenThatIsNotLoadedLoadsItHidden();
+    void aHiddenWindowIsReleasedAndComesBackWhenShown();
     void startUpShowsTheIntroductionThenTheMenu();
     void screensAreCentredEvenOnANarrowDisplay();
     void openingATestResetsEveryTestScreenInOrder_data();
@@ -94,6 +95,18 @@ void ShellTest::hidingAScreenThatIsNotLoadedLoadsItHidden() {
     QCOMPARE(operations(spy), QStringList({"frm2 load", "frm2 hide"}));
     QCOMPARE(h.shell.frm(2).label("lblComment").caption(),
              " This is a small test created by Tovrin. Click here to start.");
+}
+
+void ShellTest::aHiddenWindowIsReleasedAndComesBackWhenShown() {
+    Harness h;
+    h.shell.start();
+    Window& intro = h.shell.frmIntro().window();
+    h.shell.frmIntro().hide();
+    QVERIFY(!intro.testAttribute(Qt::WA_WState_Created));
+    h.shell.frmIntro().show();
+    QVERIFY(intro.isVisible());
+    QCOMPARE(intro.pos(), QPoint(210, 80));
+    QVERIFY(h.shell.frmIntro().label("Label8").isVisible());
 }
 
 void ShellTest::startUpShowsTheIntroductionThenTheMenu() {

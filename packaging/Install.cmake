@@ -1,0 +1,52 @@
+# What `cmake --install` puts where for a desktop: the program, its menu entry, its AppStream
+# metadata, its icon at every size desktops ask for, and its manual page. Package.cmake turns
+# the same into a Debian package.
+include(GNUInstallDirs)
+
+# The AppStream identity, reversed from the maker's web address that the welcome page links to.
+set(VELMORA_APP_ID example.velmora.Velmora)
+set(packaging_out ${PROJECT_BINARY_DIR}/packaging)
+
+install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/velmora.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/velmora.metainfo.xml.in
+  ${packaging_out}/${VELMORA_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${packaging_out}/${VELMORA_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The icons are drawn at build time from the smiley the program carries, so that the menu entry
+# and the menu bar always show the same face, each pixel a sharp block at every size.
+set(icon_sizes 16 32 48 64 128 256)
+set(icon_theme ${packaging_out}/hicolor)
+set(icons "")
+foreach(size ${icon_sizes})
+  list(APPEND icons ${icon_theme}/${size}x${size}/apps/velmora.png)
+endforeach()
+add_executable(desktop-icons ${CMAKE_CURRENT_LIST_DIR}/DesktopIcons.cpp)
+target_link_libraries(desktop-icons PRIVATE velmora_pictures)
+add_custom_command(OUTPUT ${icons}
+  COMMAND desktop-icons ${icon_theme} ${icon_sizes}
+  DEPENDS desktop-icons
+  COMMENT "Drawing the desktop icons")
+add_custom_target(desktop_icons ALL DEPENDS ${icons})
+install(DIRECTORY ${icon_theme} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+# Debian keeps manual pages compressed, and man reads them either way.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/velmora.6.in ${packaging_out}/velmora.6 @ONLY)
+add_custom_command(OUTPUT ${packaging_out}/velmora.6.gz
+  COMMAND gzip -9nkf ${packaging_out}/velmora.6
+  DEPENDS ${packaging_out}/velmora.6
+  COMMENT "Compressing the manual page")
+add_custom_target(manual_page ALL DEPENDS ${packaging_out}/velmora.6.gz)
+install(FILES ${packaging_out}/velmora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# The desktops' own validators on an installation into a scratch folder. `make test` installs
+# them; a plain build without them reports the test as skipped.
+add_test(NAME installed_desktop_files
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-install ${CMAKE_COMMAND} ${PROJECT_BINARY_DIR}
+          ${packaging_out}/installed ${VELMORA_APP_ID})
+set_tests_properties(installed_desktop_files PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
+
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
