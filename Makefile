@@ -4,7 +4,7 @@ SANITIZE := build/sanitize
 CONFIGURE := cmake -G Ninja -DVELMORA_WERROR=ON
 TEST_ENV := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
-.PHONY: run test build deps clean
+.PHONY: run test bench package build deps clean
 
 run: build
 	$(RELEASE)/src/velmora
@@ -16,6 +16,17 @@ test: build
 	cd $(SANITIZE) && $(TEST_ENV) ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure
+
+# Benchmarks against a minimal Qt program, on a virtual display when there is no real one.
+bench: build
+	@tools/install-deps xvfb
+	$(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1024x768x24") $(RELEASE)/bench/bench_run build/bench.json
+
+# A Debian package of the release build, for `apt-get install ./build/release/velmora_*.deb`.
+# dpkg-shlibdeps reads the libraries it needs off the program; CPack finds the program with file.
+package: build
+	@tools/install-deps dpkg-dev file
+	cd $(RELEASE) && cpack
 
 build: deps
 	@[ -f $(RELEASE)/build.ninja ] || $(CONFIGURE) -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release

@@ -1,6 +1,7 @@
 #include "forms/pictures/Pictures.h"
 
 #include <QGuiApplication>
+#include <QPixmapCache>
 #include <QResource>
 #include <QtEndian>
 #include <algorithm>
@@ -39,19 +40,27 @@ static QPoint cursorHotSpot(const QString& path) {
             qFromLittleEndian<quint16>(file.constData() + 12)};
 }
 
+// Loading by file name goes through Qt's pixmap cache, so the six windows share one frame.
 QPixmap Pictures::frame() {
     return QPixmap(QStringLiteral(":/pictures/frame.jpg"));
 }
 
+// Every paint of an award button asks for the smiley: it is decoded once and then shared.
 QPixmap Pictures::smiley() {
-    return forDisplay(QImage(smileyPath));
+    const QString key = QStringLiteral("velmora-smiley");
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = forDisplay(QImage(smileyPath));
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
 }
 
-// Whole multiples only: nearest-neighbour shrinking to 16 pixels would break the outline, so a
-// desktop that wants a smaller icon scales one of these itself.
+// The window icon: the smiley at its own size and doubled for high-density displays. Window
+// systems hold every size they are given, so larger ones are left to the installed icons.
 QIcon Pictures::smileyIcon() {
     QIcon icon;
-    for (const int size : {32, 64, 128, 256})
+    for (const int size : {32, 64})
         icon.addPixmap(QPixmap::fromImage(smileyAt(size)));
     return icon;
 }

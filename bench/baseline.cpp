@@ -1,0 +1,29 @@
+// The yardstick: the least a Qt Widgets program does to show one frameless window of the menu
+// bar's size. Built with the same flags as Velmora and measured in the same run.
+#include "Measure.h"
+
+#include <QApplication>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    window.setFixedSize(601, 85);
+    if (argc > 1 && QByteArray(argv[1]) == "idle") {
+        // Processor use of a shown window that waits, for comparison with the feedback.
+        window.show();
+        const double cpuBefore = cpuSeconds();
+        const std::int64_t start = monotonicNs();
+        QTimer::singleShot(3000, [&] {
+            const double wall = double(monotonicNs() - start) / 1e9;
+            report("cpu_share", (cpuSeconds() - cpuBefore) / wall);
+            QCoreApplication::exit(0);
+        });
+        return QApplication::exec();
+    }
+    reportStartUpWhenPainted(1);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,107 @@
+// Velmora measured from the inside, one measurement per run: `bench_probe MODE`.
+#include "Measure.h"
+#include "TimingRun.h"
+
+#include "shell/Label.h"
+#include "shell/ManualClock.h"
+#include "shell/Program.h"
+#include "shell/TextBox.h"
+#include "sound/Speaker.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+void flushClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// From process start to both windows on the display, as a pupil starting Velmora waits for it.
+int startUp() {
+    reportStartUpWhenPainted(2);
+    Program program;
+    program.start();
+    return QApplication::exec();
+}
+
+// Memory after a whole test taken on a clock that needs no waiting, and across many openings.
+int memory() {
+    ManualClock clock;
+    const auto speaker = openSpeaker();
+    DesktopUrlOpener urlOpener;
+    Shell shell({clock, *speaker, urlOpener, [] { return 1024; }});
+    shell.start();
+    flushClosedWindows();
+    TestScreen& screen = shell.frm(1);
+    clickWidget(shell.frmMain().testNumber(1));
+    clickWidget(screen.label("lblComment"));
+    for (int question = 1; question <= 10; ++question) {
+        clickWidget(screen.textBox("txtY"));
+        clock.advance(7000);
+        flushClosedWindows();
+        clickWidget(screen.label("lblNext"));
+        flushClosedWindows();
+    }
+    report("peak_kb_after_test", double(statusKb("VmHWM")));
+    long firstRss = 0;
+    constexpr int openings = 20;
+    for (int opening = 1; opening <= openings; ++opening) {
+        clickWidget(shell.frmMain().testNumber(1 + opening % 4));
+        flushClosedWindows();
+        if (opening == 1)
+            firstRss = statusKb("VmRSS");
+    }
+    report("growth_kb_per_opening", double(statusKb("VmRSS") - firstRss) / (openings - 1));
+    return 0;
+}
+
+// Processor use while the feedback of a wrong answer runs on the real clock and speaker.
+int feedbackLoad() {
+    Program program;
+    program.start();
+    Shell& shell = program.shell();
+    TestScreen& screen = shell.frm(1);
+    double cpuBefore = 0;
+    std::int64_t start = 0;
+    QTimer::singleShot(300, [&] {
+        clickWidget(shell.frmMain().testNumber(1));
+        clickWidget(screen.label("lblComment"));
+    });
+    QTimer::singleShot(800, [&] {
+        cpuBefore = cpuSeconds();
+        start = monotonicNs();
+        clickWidget(screen.textBox("txtN"));
+    });
+    QTimer polling;
+    QObject::connect(&polling, &QTimer::timeout, [&] {
+        if (start == 0 || !screen.label("lblNext").visible())
+            return;
+        const double wall = double(monotonicNs() - start) / 1e9;
+        report("cpu_share", (cpuSeconds() - cpuBefore) / wall);
+        report("feedback_seconds", wall);
+        QCoreApplication::exit(0);
+    });
+    polling.start(50);
+    return QApplication::exec();
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const QByteArray mode = argc > 1 ? argv[1] : "";
+    prepareApplicationPlatform();
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    nameApplication();
+    if (mode == "startup")
+        return startUp();
+    if (mode == "memory")
+        return memory();
+    if (mode == "feedback")
+        return feedbackLoad();
+    if (mode == "timing")
+        return runTiming(argc > 2 ? QByteArray(argv[2]).toInt() : 20);
+    std::fprintf(stderr, "usage: bench_probe startup|memory|feedback|timing [answers]\n");
+    return 2;
+}

@@ -1,0 +1,169 @@
+// make bench: runs Velmora's probes and the baseline, prints a table and writes it as JSON.
+#include "Measure.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <thread>
+
+namespace {
+using Figures = QMap<QString, double>;
+
+struct Row {
+    QString measure;
+    double velmora;
+    double baseline; // NaN where there is nothing to compare with
+    QString target;
+    bool met;
+};
+
+// Runs a program, hands back the "key value" lines it printed and the moment it was started.
+Figures run(const QString& program, const QStringList& arguments, std::int64_t* startedAt = nullptr) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (startedAt)
+        *startedAt = monotonicNs();
+    process.start(program, arguments);
+    process.waitForFinished(-1);
+    Figures figures;
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.size() == 2)
+            figures.insert(QString::fromLatin1(words[0]), words[1].toDouble());
+    }
+    if (process.exitCode() != 0)
+        std::fprintf(stderr, "bench: %s %s failed\n", qPrintable(program),
+                     qPrintable(arguments.join(' ')));
+    return figures;
+}
+
+double median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[values.size() / 2];
+}
+
+QString machine() {
+    QFile cpuInfo("/proc/cpuinfo");
+    QString model = "unknown processor";
+    if (cpuInfo.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : cpuInfo.readAll().split('\n'))
+            if (line.startsWith("model name")) {
+                model = QString::fromLatin1(line.mid(line.indexOf(':') + 1).trimmed());
+                break;
+            }
+    return QString("%1, %2 cores, %3").arg(model).arg(std::thread::hardware_concurrency())
+        .arg(QSysInfo::prettyProductName());
+}
+
+// Wall time of the whole suite from a clean clone of the repository this runner was built from.
+double suiteSeconds(const QString& sourceDir) {
+    QTemporaryDir dir;
+    QProcess::execute("git", {"clone", "-q", sourceDir, dir.path() + "/velmora"});
+    const std::int64_t start = monotonicNs();
+    QProcess make;
+    make.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    make.setStandardOutputFile(QProcess::nullDevice());
+    make.start("make", {"-C", dir.path() + "/velmora", "test"});
+    make.waitForFinished(-1);
+    return make.exitCode() == 0 ? double(monotonicNs() - start) / 1e9 : -1;
+}
+
+void print(const QList<Row>& rows) {
+    std::printf("%-44s %12s %12s  %-28s %s\n", "measure", "Velmora", "baseline", "target", "");
+    for (const Row& row : rows)
+        std::printf("%-44s %12.3f %12s  %-28s %s\n", qPrintable(row.measure), row.velmora,
+                    std::isnan(row.baseline) ? "-" : qPrintable(QString::number(row.baseline, 'f', 3)),
+                    qPrintable(row.target), row.met ? "met" : "MISSED");
+}
+
+void write(const QList<Row>& rows, const QString& path) {
+    QJsonArray array;
+    for (const Row& row : rows)
+        array.append(QJsonObject{{"measure", row.measure},
+                                 {"velmora", row.velmora},
+                                 {"baseline", std::isnan(row.baseline) ? QJsonValue()
+                                                                       : QJsonValue(row.baseline)},
+                                 {"target", row.target},
+                                 {"met", row.met}});
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QJsonDocument(QJsonObject{{"machine", machine()}, {"rows", array}}).toJson());
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    const QString out = arguments.size() > 1 ? arguments[1] : "bench.json";
+    const bool withSuite = !arguments.contains("--no-suite");
+    const QString here = QCoreApplication::applicationDirPath();
+    const QString probe = here + "/bench_probe";
+    const QString baseline = here + "/bench_baseline";
+    const double none = std::nan("");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+
+    std::printf("Machine: %s\n", qPrintable(machine()));
+    QList<double> velmoraStart, baselineStart, velmoraPeak, baselinePeak;
+    for (int i = 0; i < 20; ++i) {
+        std::int64_t startedAt = 0;
+        Figures figures = run(baseline, {}, &startedAt);
+        baselineStart << (figures["painted_ns"] - double(startedAt)) / 1e6;
+        baselinePeak << figures["peak_kb"];
+        figures = run(probe, {"startup"}, &startedAt);
+        velmoraStart << (figures["painted_ns"] - double(startedAt)) / 1e6;
+        velmoraPeak << figures["peak_kb"];
+    }
+    const Figures memory = run(probe, {"memory"});
+    const Figures feedback = run(probe, {"feedback"});
+    const Figures idle = run(baseline, {"idle"});
+    const Figures timing = run(probe, {"timing", "20"});
+
+    QList<Row> rows;
+    const double startRatio = median(velmoraStart) / median(baselineStart);
+    rows << Row{"start-up to both windows painted, ms (median of 20)", median(velmoraStart),
+                median(baselineStart), "<= 1.3 x baseline", startRatio <= 1.3};
+    rows << Row{"peak resident after start-up, KiB", median(velmoraPeak), median(baselinePeak),
+                "<= 1.5 x baseline", median(velmoraPeak) <= 1.5 * median(baselinePeak)};
+    rows << Row{"peak resident after one whole test, KiB", memory["peak_kb_after_test"],
+                median(baselinePeak), "<= 1.5 x baseline",
+                memory["peak_kb_after_test"] <= 1.5 * median(baselinePeak)};
+    rows << Row{"resident growth per opening (20 openings), KiB", memory["growth_kb_per_opening"],
+                none, "no growth", memory["growth_kb_per_opening"] <= 4};
+    rows << Row{"CPU share of one core, wrong-answer feedback, %", 100 * feedback["cpu_share"],
+                100 * idle["cpu_share"], "< 3 %", feedback["cpu_share"] < 0.03};
+    rows << Row{"feedback step error, median, ms", timing["step_error_median_ms"], none, "", true};
+    rows << Row{"feedback step error, worst, ms", timing["step_error_worst_ms"], none, "< 10 ms",
+                timing["step_error_worst_ms"] < 10};
+    rows << Row{"feedback drift, step 32 less step 2, ms", timing["step_drift_ms"], none,
+                "no drift (< 2 ms)", std::abs(timing["step_drift_ms"]) < 2};
+    rows << Row{"next-question label error, median, ms", timing["next_label_error_median_ms"],
+                none, "", true};
+    rows << Row{"next-question label error, worst, ms", timing["next_label_error_worst_ms"], none,
+                "< 10 ms", timing["next_label_error_worst_ms"] < 10};
+    rows << Row{"tone length error at the gate, worst, ms", timing["gate_length_error_worst_ms"],
+                none, "< 1 ms", timing["gate_length_error_worst_ms"] < 1};
+    rows << Row{"tone length error as rendered, worst, ms",
+                timing["rendered_length_error_worst_ms"], none, "< 1 ms",
+                timing["rendered_length_error_worst_ms"] < 1 &&
+                    timing["rendered_tones"] == timing["gate_tones"]};
+    rows << Row{"gap between tones as rendered, worst, ms", timing["rendered_gap_worst_ms"], none,
+                "< 2 ms", timing["rendered_gap_worst_ms"] < 2};
+    if (withSuite) {
+        const double seconds = suiteSeconds(QString::fromLocal8Bit(VELMORA_SOURCE_DIR));
+        rows << Row{"make test from a clean clone, s", seconds, none, "< 600 s",
+                    seconds > 0 && seconds < 600};
+    }
+    print(rows);
+    write(rows, out);
+    std::printf("Written to %s\n", qPrintable(out));
+    return 0;
+}
