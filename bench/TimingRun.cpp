@@ -191,20 +191,29 @@ void reportTones(const CapturedSpeaker& speaker, const std::vector<Answer>& answ
     report("gate_length_error_worst_ms", worst(gateErrors));
     report("gate_gap_worst_ms", worst(gateGaps));
 
-    // The rendered sound: tones as the listener hears them, each matched to its gate.
+    // The rendered sound, as the listener hears it. Where the pitch changes, each tone can be told
+    // from the next; a wrong answer's four tones share one pitch and run on without a break, so
+    // there only the whole run has a length of its own.
     const std::vector<Tone> heard = findTones({sampleRate, speaker.samples});
-    std::vector<double> renderedErrors, renderedGaps;
-    for (std::size_t i = 0; i < heard.size() && i < gateErrors.size(); ++i) {
-        const bool right = answers.at(i / 4).right;
-        const int expected = (right ? rightLengths : wrongLengths)[i % 4];
-        renderedErrors.push_back((heard[i].endSeconds - heard[i].startSeconds) * 1000 - expected);
-        if (i % 4 != 0)
-            renderedGaps.push_back((heard[i].startSeconds - heard[i - 1].endSeconds) * 1000);
+    std::vector<double> toneErrors, runErrors, gaps;
+    for (std::size_t answer = 0; answer < answers.size() && 4 * answer + 3 < heard.size();
+         ++answer) {
+        const Tone* run = &heard[4 * answer];
+        const bool right = answers[answer].right;
+        for (int i = 0; right && i < 4; ++i) {
+            toneErrors.push_back((run[i].endSeconds - run[i].startSeconds) * 1000 -
+                                 rightLengths[i]);
+            if (i > 0)
+                gaps.push_back((run[i].startSeconds - run[i - 1].endSeconds) * 1000);
+        }
+        runErrors.push_back((run[3].endSeconds - run[0].startSeconds) * 1000 -
+                            (right ? 600 : 900));
     }
     report("rendered_tones", double(heard.size()));
     report("gate_tones", double(speaker.gates.size()));
-    report("rendered_length_error_worst_ms", worst(renderedErrors));
-    report("rendered_gap_worst_ms", worst(renderedGaps));
+    report("rendered_length_error_worst_ms", worst(toneErrors));
+    report("rendered_run_error_worst_ms", worst(runErrors));
+    report("rendered_gap_worst_ms", worst(gaps));
 }
 } // namespace
 

@@ -2,12 +2,26 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace {
+using std::chrono::milliseconds;
+using SteadyClock = std::chrono::steady_clock;
+
+// Qt's timers count whole milliseconds and come up to one late, which a tone's length would
+// inherit. So each tick has a deadline on the steady clock: a single-shot timer wakes the event
+// loop a little before it, and the tick sleeps out the last fraction of a millisecond. Ticks
+// then keep their time to a small part of a millisecond, and deadlines a period apart never
+// drift.
+constexpr milliseconds wakeEarly{1};
+
 class QtClockTimer final : public ClockTimer {
 public:
     explicit QtClockTimer(std::function<void()> onTick) : onTick(std::move(onTick)) {
         timer.setTimerType(Qt::PreciseTimer);
+        timer.setSingleShot(true);
         // Qt never re-enters a timer's own event, but a tick must be able to run while an
         // earlier tick of the same timer waits for a tone. So the timer only posts the tick,
         // and the tick runs as a posted event, which nested event processing does deliver.
@@ -19,7 +33,9 @@ public:
 
     void start(int intervalMs) override {
         ++runs;
-        timer.start(intervalMs);
+        period = milliseconds(intervalMs);
+        deadline = SteadyClock::now() + period;
+        arm();
     }
 
     void stop() override {
@@ -28,16 +44,31 @@ public:
     }
 
 private:
+    void arm() {
+        const auto wait = deadline - wakeEarly - SteadyClock::now();
+        timer.start(int(std::max<milliseconds::rep>(
+            0, std::chrono::duration_cast<milliseconds>(wait).count())));
+    }
+
     // A tick posted before the timer was stopped or restarted belongs to a period that is over.
     void tickIfCurrent(unsigned run) {
-        if (run == runs)
-            onTick();
+        if (run != runs)
+            return;
+        std::this_thread::sleep_until(deadline);
+        deadline += period;
+        // After a stall the next tick comes a whole period on, not in a burst of missed ones.
+        if (deadline < SteadyClock::now())
+            deadline = SteadyClock::now() + period;
+        arm();
+        onTick();
     }
 
     std::function<void()> onTick;
     QObject context; // posted ticks die with it
     QTimer timer;
     unsigned runs = 0;
+    milliseconds period{0};
+    SteadyClock::time_point deadline;
 };
 } // namespace
 
