@@ -69,7 +69,14 @@ QImage Pictures::smileyAt(int size) {
     return blocky(QImage(smileyPath), size);
 }
 
+// Every clickable control of every screen asks for the hand as the screen is built.
 QCursor Pictures::hand() {
-    const QPoint hotSpot = cursorHotSpot(handPath);
-    return QCursor(forDisplay(QImage(handPath)), hotSpot.x(), hotSpot.y());
+    static const QPoint hotSpot = cursorHotSpot(handPath);
+    const QString key = QStringLiteral("velmora-hand");
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = forDisplay(QImage(handPath));
+        QPixmapCache::insert(key, pixmap);
+    }
+    return QCursor(pixmap, hotSpot.x(), hotSpot.y());
 }
