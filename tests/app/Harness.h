@@ -6,6 +6,7 @@
 #include "shell/TextBox.h"
 #include "shell/UrlOpener.h"
 #include "sound/RecordingPorts.h"
+#include "WindowClick.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -45,5 +46,5 @@ struct Harness {
 // A click as the pupil makes it: at the middle of the control, through its window, so that
 // disabled or hidden controls get nothing and whatever lies on top gets the click.
 inline void click(QWidget& control) {
-    QTest::mouseClick(&control, Qt::LeftButton, {}, control.rect().center());
+    clickThroughWindow(control);
 }

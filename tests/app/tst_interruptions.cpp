@@ -1,0 +1,321 @@
+// Every way a pupil or the computer can cut the feedback's tones short: another opening, clicks
+// on what is not there yet, Close, and a sound card that goes away.
+#include "DrivenProgram.h"
+#include "shell/Button.h"
+#include "shell/QtClock.h"
+#include "shell/Shape.h"
+#include "shell/Timer.h"
+#include "sound/SilentPorts.h"
+#include "sound/SoundcardSpeaker.h"
+#include "sound/Speaker.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTimer>
+#include <SDL.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+constexpr int judgingMs = 5800; // the first tone starts here, after the pick
+constexpr int firstToneMs = judgingMs + 50;
+// Within the fourth tone: right 6200 ... 6400 ms, wrong 6650 ... 6700 ms after the pick.
+constexpr int lastToneMs(bool right) {
+    return right ? 6300 : 6680;
+}
+constexpr int feedbackMs = 7000;
+
+// The speaker's ports, telling whoever listens each time a tone starts.
+class ToneStarts final : public PortIo {
+  public:
+    explicit ToneStarts(PortIo& ports) : ports(ports) {}
+    void vbOut(std::uint16_t port, std::uint8_t value) override {
+        const bool wasOn = (ports.vbInp(systemControlPort) & speakerGateBits) != 0;
+        ports.vbOut(port, value);
+        if (port == systemControlPort && !wasOn && (value & speakerGateBits)) {
+            ++started;
+            if (onToneStart)
+                onToneStart();
+        }
+    }
+    std::uint8_t vbInp(std::uint16_t port) override { return ports.vbInp(port); }
+
+    std::function<void()> onToneStart;
+    int started = 0;
+
+  private:
+    PortIo& ports;
+};
+
+// The real clock and event loop, every interval a twentieth as long: the first tone comes
+// 0.29 s after a pick instead of 5.8 s.
+class QuickQtClock final : public Clock {
+  public:
+    std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick) override {
+        return std::make_unique<Quick>(real.createTimer(std::move(onTick)));
+    }
+    void processEventsOnce() override { real.processEventsOnce(); }
+
+  private:
+    struct Quick final : ClockTimer {
+        explicit Quick(std::unique_ptr<ClockTimer> timer) : timer(std::move(timer)) {}
+        void start(int intervalMs) override { timer->start(std::max(1, intervalMs / 20)); }
+        void stop() override { timer->stop(); }
+        std::unique_ptr<ClockTimer> timer;
+    };
+    QtClock real;
+};
+
+bool isFresh(TestScreen& screen) {
+    return screen.textBox("txtQ").text() == "0" && screen.label("lblScore").caption() == "0" &&
+           screen.label("lblMistake").caption() == "0" && screen.label("lblComment").visible() &&
+           !screen.label("lblNext").visible() && !screen.label("lblCorrect").visible() &&
+           !screen.label("lblWrong").visible() && !screen.timer("tmrR").enabled() &&
+           screen.shape("Shape2").fillStyle() == FillStyle::Transparent &&
+           screen.shape("Shape3").fillStyle() == FillStyle::Transparent;
+}
+
+// Runs the program's own event loop until it ends, and says how it ended.
+int runEventLoop() {
+    QTimer tooLong;
+    tooLong.setSingleShot(true);
+    QObject::connect(&tooLong, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    tooLong.start(20s);
+    return QApplication::exec();
+}
+} // namespace
+
+class InterruptionsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void openingAnyTestDuringAToneSilencesItAndStartsAfresh_data();
+    void openingAnyTestDuringAToneSilencesItAndStartsAfresh();
+    void openingDuringAToneOnTheRealEventLoop_data();
+    void openingDuringAToneOnTheRealEventLoop();
+    void nothingLeadsOnWhileTheTonesPlay();
+    void closeDuringAToneEndsTheProgramAtOnce();
+    void theProgramGoesOnWhenTheSoundCardGoes();
+};
+
+void InterruptionsTest::openingAnyTestDuringAToneSilencesItAndStartsAfresh_data() {
+    QTest::addColumn<int>("playing");
+    QTest::addColumn<int>("opened");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("atMs");
+    for (int playing = 1; playing <= 5; ++playing)
+        for (int opened = 1; opened <= 5; ++opened) {
+            const bool right = (playing + opened) % 2 == 0;
+            const int atMs = opened % 2 ? firstToneMs : lastToneMs(right);
+            QTest::addRow("test %d playing, %d opened, %s pick, %d ms", playing, opened,
+                          right ? "right" : "wrong", atMs)
+                << playing << opened << right << atMs;
+        }
+}
+
+void InterruptionsTest::openingAnyTestDuringAToneSilencesItAndStartsAfresh() {
+    QFETCH(int, playing);
+    QFETCH(int, opened);
+    QFETCH(bool, right);
+    QFETCH(int, atMs);
+    ManualClock clock;
+    RecordingPorts recorded;
+    ToneStarts speaker(recorded);
+    DrivenProgram program(clock, speaker);
+    TestScreen& screen = program.startTest(playing);
+    program.pick(screen, right);
+    bool speakerWasOn = false;
+    int tonesBefore = 0;
+    auto pupil = clock.createTimer([&] {
+        speakerWasOn = recorded.speakerBitsSet();
+        tonesBefore = speaker.started;
+        program.open(opened);
+    });
+    pupil->start(atMs);
+    clock.advance(atMs);
+    pupil.reset();
+    QVERIFY(speakerWasOn);
+    QVERIFY(!recorded.speakerBitsSet());
+
+    clock.advance(feedbackMs);
+    // The tones cut short stay cut: none of the rest is played, and nothing leads on.
+    QCOMPARE(speaker.started, tonesBefore);
+    for (int test = 1; test <= 5; ++test) {
+        QVERIFY2(isFresh(program.shell.frm(test)), qPrintable(QString("frm%1").arg(test)));
+        QCOMPARE(program.shell.frm(test).state(),
+                 test == opened ? ScreenState::Shown : ScreenState::Hidden);
+    }
+    // The opened test runs as any other, the tones of its first answer whole.
+    TestScreen& next = program.shell.frm(opened);
+    clickThroughWindow(next.label("lblComment"));
+    program.pick(next, true);
+    clock.advance(feedbackMs);
+    QCOMPARE(next.label("lblScore").caption(), "10");
+    QCOMPARE(speaker.started, tonesBefore + 4);
+    QVERIFY(next.label("lblNext").visible());
+    QVERIFY(!recorded.speakerBitsSet());
+}
+
+void InterruptionsTest::openingDuringAToneOnTheRealEventLoop_data() {
+    QTest::addColumn<int>("opened");
+    QTest::newRow("the same test") << 2;
+    QTest::newRow("another test") << 5;
+}
+
+// On the real clock a closed screen's widgets go only when the event loop gets back to them,
+// while the tick that played the tone is still returning through them.
+void InterruptionsTest::openingDuringAToneOnTheRealEventLoop() {
+    QFETCH(int, opened);
+    QuickQtClock clock;
+    RecordingPorts recorded;
+    ToneStarts speaker(recorded);
+    DrivenProgram program(clock, speaker);
+    bool speakerWasOn = false;
+    bool silentAfter = false;
+    bool freshAfter = false;
+    speaker.onToneStart = [&] {
+        if (speaker.started != 1)
+            return;
+        QTimer::singleShot(0, [&] {
+            speakerWasOn = recorded.speakerBitsSet();
+            program.open(opened);
+            // Well past the rest of the tones and the feedback as it would have gone on.
+            QTimer::singleShot(100ms, [&] {
+                silentAfter = !recorded.speakerBitsSet() && speaker.started == 1;
+                freshAfter = isFresh(program.shell.frm(2)) && isFresh(program.shell.frm(opened));
+                clickThroughWindow(program.shell.frmMain().button("cmdClose"));
+            });
+        });
+    };
+    QTimer::singleShot(0, [&] {
+        TestScreen& screen = program.startTest(2);
+        program.pick(screen, false);
+    });
+    QCOMPARE(runEventLoop(), 0);
+    QVERIFY(speakerWasOn);
+    QVERIFY(silentAfter);
+    QVERIFY(freshAfter);
+}
+
+void InterruptionsTest::nothingLeadsOnWhileTheTonesPlay() {
+    for (bool right : {true, false}) {
+        ManualClock clock;
+        RecordingPorts recorded;
+        DrivenProgram program(clock, recorded);
+        TestScreen& screen = program.startTest(3);
+        program.pick(screen, right);
+        clock.advance(judgingMs - 1);
+        // A pupil who cannot wait: the spot where the way on will show, and the answer boxes,
+        // clicked every 10 ms while the tones play.
+        int clicksDuringTones = 0;
+        bool wayOnShown = false;
+        auto pupil = clock.createTimer([&] {
+            if (!recorded.speakerBitsSet())
+                return;
+            ++clicksDuringTones;
+            for (const char* name : {"lblNext", "txtY", "txtN"})
+                clickThroughWindow(screen.control(name));
+            wayOnShown = wayOnShown || screen.label("lblNext").visible();
+        });
+        pupil->start(10);
+        clock.advance(feedbackMs - judgingMs);
+        pupil.reset();
+        QVERIFY(!wayOnShown);
+        // One round of clicks for every 10 ms of the 600 or 900 ms of tones.
+        QCOMPARE(clicksDuringTones, right ? 60 : 90);
+        QCOMPARE(screen.textBox("txtQ").text(), "1");
+        QCOMPARE(screen.label("lblScore").caption(), right ? "10" : "0");
+        QCOMPARE(screen.label("lblMistake").caption(), right ? "0" : "1");
+        QVERIFY(screen.label("lblNext").visible());
+        QVERIFY(!screen.textBox("txtY").isEnabled());
+        clickThroughWindow(screen.label("lblNext"));
+        QCOMPARE(screen.textBox("txtQ").text(), "2");
+    }
+}
+
+void InterruptionsTest::closeDuringAToneEndsTheProgramAtOnce() {
+    QuickQtClock clock;
+    RecordingPorts recorded;
+    ToneStarts speaker(recorded);
+    DrivenProgram program(clock, speaker);
+    QSignalSpy ended(&program.shell, &Shell::ended);
+    QElapsedTimer sinceClose;
+    bool speakerWasOn = false;
+    speaker.onToneStart = [&] {
+        QTimer::singleShot(0, [&] {
+            speakerWasOn = recorded.speakerBitsSet();
+            sinceClose.start();
+            clickThroughWindow(program.shell.frmMain().button("cmdClose"));
+        });
+    };
+    QTimer::singleShot(0, [&] {
+        TestScreen& screen = program.startTest(4);
+        program.pick(screen, false);
+    });
+    const int status = runEventLoop();
+    const qint64 closingMs = sinceClose.elapsed();
+    qInfo("from the click on Close to the end of the event loop: %lld ms", closingMs);
+    QCOMPARE(status, 0);
+    QVERIFY(closingMs < 100);
+    QVERIFY(speakerWasOn);
+    QVERIFY(!recorded.speakerBitsSet());
+    QCOMPARE(speaker.started, 1);
+    QCOMPARE(ended.count(), 1);
+}
+
+// Headless, the nearest thing to a sound card that goes away is one that stops taking samples,
+// which is all the program sees of it: SDL no longer calls for sound, the device stays open.
+void InterruptionsTest::theProgramGoesOnWhenTheSoundCardGoes() {
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    std::unique_ptr<PortIo> soundCard = openSpeaker();
+    QVERIFY(dynamic_cast<SoundcardSpeaker*>(soundCard.get()));
+    SDL_AudioDeviceID device = 0;
+    for (SDL_AudioDeviceID id = 1; id < 32 && !device; ++id)
+        if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING)
+            device = id;
+    QVERIFY(device != 0);
+
+    ManualClock clock;
+    {
+        DrivenProgram program(clock, *soundCard);
+        TestScreen& screen = program.startTest(1);
+        program.pick(screen, true);
+        auto soundCardGoes = clock.createTimer([&] { SDL_PauseAudioDevice(device, 1); });
+        soundCardGoes->start(firstToneMs);
+        clock.advance(feedbackMs);
+        soundCardGoes.reset();
+        QCOMPARE(SDL_GetAudioDeviceStatus(device), SDL_AUDIO_PAUSED);
+        QVERIFY(screen.label("lblNext").visible());
+        for (int question = 2; question <= 10; ++question) {
+            clickThroughWindow(screen.label("lblNext"));
+            program.pick(screen, question % 2 == 0);
+            clock.advance(feedbackMs);
+        }
+        clickThroughWindow(screen.label("lblNext"));
+        QCOMPARE(screen.label("lblScore").caption(), "60");
+        QCOMPARE(screen.label("lblMistake").caption(), "4");
+        QVERIFY(screen.label("lblComment").visible());
+        QCOMPARE(soundCard->vbInp(systemControlPort) & speakerGateBits, 0);
+    }
+    QElapsedTimer closing;
+    closing.start();
+    soundCard.reset();
+    QVERIFY(closing.elapsed() < 500);
+    QCOMPARE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+
+    // No sound card from the start: the same test, silently.
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    const std::unique_ptr<PortIo> none = openSpeaker();
+    QVERIFY(dynamic_cast<SilentPorts*>(none.get()));
+    DrivenProgram silent(clock, *none);
+    TestScreen& screen = silent.startTest(5);
+    for (int question = 1; question <= 10; ++question) {
+        silent.pick(screen, true);
+        clock.advance(feedbackMs);
+        clickThroughWindow(screen.label("lblNext"));
+    }
+    QCOMPARE(screen.label("lblScore").caption(), "100");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+}
+
+QTEST_MAIN(InterruptionsTest)
+#include "tst_interruptions.moc"
