@@ -143,5 +143,4 @@ Label& Screen::label(const char* name) { return find<Label>(name); }
 TextBox& Screen::textBox(const char* name) { return find<TextBox>(name); }
 Button& Screen::button(const char* name) { return find<Button>(name); }
 Shape& Screen::shape(const char* name) { return find<Shape>(name); }
-Line& Screen::line(const char* name) { return find<Line>(name); }
 Timer& Screen::timer(const char* name) { return find<Timer>(name); }

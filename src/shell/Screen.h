@@ -9,7 +9,6 @@
 class Button;
 class Control;
 class Label;
-class Line;
 class Shape;
 class Shell;
 class TextBox;
@@ -47,7 +46,6 @@ public:
     TextBox& textBox(const char* name);
     Button& button(const char* name);
     Shape& shape(const char* name);
-    Line& line(const char* name);
     Timer& timer(const char* name);
 
 protected:

@@ -13,8 +13,6 @@ class TestScreen final : public Screen, private ToneWait {
 public:
     TestScreen(Shell& shell, int test);
 
-    int test() const { return testNumber; }
-
 private:
     void connectHandlers() override;
     void Form_Load() override;
