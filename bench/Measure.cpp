@@ -69,8 +69,8 @@ void clickWidget(QWidget& widget) {
     const QPointF global = widget.mapToGlobal(centre);
     QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &press);
     QCoreApplication::sendEvent(&widget, &release);
 }

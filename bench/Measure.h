@@ -21,13 +21,13 @@ void clickWidget(QWidget& widget);
 
 // Calls back once the given number of top-level windows have been painted for the first time.
 class PaintWatcher final : public QObject {
-public:
+  public:
     PaintWatcher(int windows, std::function<void()> onPainted);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     int windows;
     std::function<void()> onPainted;
     QSet<QObject*> painted;

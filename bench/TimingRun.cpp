@@ -1,7 +1,6 @@
 #include "TimingRun.h"
 
 #include "Measure.h"
-
 #include "ToneFinder.h"
 #include "shell/Label.h"
 #include "shell/QtClock.h"
@@ -12,8 +11,8 @@
 #include "sound/SpeakerRenderer.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
@@ -29,7 +28,7 @@ constexpr int pullFrames = 512;
 // one first started with its 200 ms period; the tone timer, which runs for 200 ms at times too,
 // is first started by the first tone of a feedback, which lasts 100 or 400 ms.
 class StampingClock final : public Clock {
-public:
+  public:
     std::vector<std::int64_t> feedbackTicks;
 
     std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick) override {
@@ -43,7 +42,7 @@ public:
     }
     void processEventsOnce() override { real.processEventsOnce(); }
 
-private:
+  private:
     struct Stamping final : ClockTimer {
         explicit Stamping(StampingClock& clock) : clock(clock) {}
         void start(int ms) override {
@@ -62,7 +61,7 @@ private:
 // The emulated speaker, with the sound card replaced by a thread that pulls its samples in
 // real time, as the audio thread would, and keeps them.
 class CapturedSpeaker final : public PortIo {
-public:
+  public:
     struct Gate {
         std::int64_t on, off;
     };
@@ -91,7 +90,7 @@ public:
     }
     std::uint8_t vbInp(std::uint16_t port) override { return speaker.vbInp(port); }
 
-private:
+  private:
     void pull() {
         std::vector<float> buffer(pullFrames);
         auto next = std::chrono::steady_clock::now();
@@ -114,19 +113,19 @@ private:
 
 // Notes the moment any next-question label is shown.
 class ShowWatcher final : public QObject {
-public:
+  public:
     explicit ShowWatcher(std::function<void()> onShown) : onShown(std::move(onShown)) {
         QCoreApplication::instance()->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ShowToParent && watched->objectName() == "lblNext")
             onShown();
         return false;
     }
 
-private:
+  private:
     std::function<void()> onShown;
 };
 
@@ -206,8 +205,7 @@ void reportTones(const CapturedSpeaker& speaker, const std::vector<Answer>& answ
             if (i > 0)
                 gaps.push_back((run[i].startSeconds - run[i - 1].endSeconds) * 1000);
         }
-        runErrors.push_back((run[3].endSeconds - run[0].startSeconds) * 1000 -
-                            (right ? 600 : 900));
+        runErrors.push_back((run[3].endSeconds - run[0].startSeconds) * 1000 - (right ? 600 : 900));
     }
     report("rendered_tones", double(heard.size()));
     report("gate_tones", double(speaker.gates.size()));

@@ -1,7 +1,6 @@
 // Velmora measured from the inside, one measurement per run: `bench_probe MODE`.
 #include "Measure.h"
 #include "TimingRun.h"
-
 #include "shell/Label.h"
 #include "shell/ManualClock.h"
 #include "shell/Program.h"

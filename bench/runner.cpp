@@ -27,7 +27,8 @@ struct Row {
 };
 
 // Runs a program, hands back the "key value" lines it printed and the moment it was started.
-Figures run(const QString& program, const QStringList& arguments, std::int64_t* startedAt = nullptr) {
+Figures run(const QString& program, const QStringList& arguments,
+            std::int64_t* startedAt = nullptr) {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     if (startedAt)
@@ -60,7 +61,9 @@ QString machine() {
                 model = QString::fromLatin1(line.mid(line.indexOf(':') + 1).trimmed());
                 break;
             }
-    return QString("%1, %2 cores, %3").arg(model).arg(std::thread::hardware_concurrency())
+    return QString("%1, %2 cores, %3")
+        .arg(model)
+        .arg(std::thread::hardware_concurrency())
         .arg(QSysInfo::prettyProductName());
 }
 
@@ -81,19 +84,20 @@ void print(const QList<Row>& rows) {
     std::printf("%-44s %12s %12s  %-28s %s\n", "measure", "Velmora", "baseline", "target", "");
     for (const Row& row : rows)
         std::printf("%-44s %12.3f %12s  %-28s %s\n", qPrintable(row.measure), row.velmora,
-                    std::isnan(row.baseline) ? "-" : qPrintable(QString::number(row.baseline, 'f', 3)),
+                    std::isnan(row.baseline) ? "-"
+                                             : qPrintable(QString::number(row.baseline, 'f', 3)),
                     qPrintable(row.target), row.met ? "met" : "MISSED");
 }
 
 void write(const QList<Row>& rows, const QString& path) {
     QJsonArray array;
     for (const Row& row : rows)
-        array.append(QJsonObject{{"measure", row.measure},
-                                 {"velmora", row.velmora},
-                                 {"baseline", std::isnan(row.baseline) ? QJsonValue()
-                                                                       : QJsonValue(row.baseline)},
-                                 {"target", row.target},
-                                 {"met", row.met}});
+        array.append(QJsonObject{
+            {"measure", row.measure},
+            {"velmora", row.velmora},
+            {"baseline", std::isnan(row.baseline) ? QJsonValue() : QJsonValue(row.baseline)},
+            {"target", row.target},
+            {"met", row.met}});
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(QJsonDocument(QJsonObject{{"machine", machine()}, {"rows", array}}).toJson());
@@ -152,8 +156,8 @@ int main(int argc, char* argv[]) {
                 timing["step_error_worst_ms"] < 10};
     rows << Row{"feedback drift, step 32 less step 2, ms", timing["step_drift_ms"], none,
                 "no drift (< 2 ms)", std::abs(timing["step_drift_ms"]) < 2};
-    rows << Row{"next-question label error, median, ms", timing["next_label_error_median_ms"],
-                none, "", true};
+    rows << Row{"next-question label error, median, ms", timing["next_label_error_median_ms"], none,
+                "", true};
     rows << Row{"next-question label error, worst, ms", timing["next_label_error_worst_ms"], none,
                 "< 10 ms", timing["next_label_error_worst_ms"] < 10};
     rows << Row{"tone length error at the gate, worst, ms", timing["gate_length_error_worst_ms"],

@@ -30,17 +30,17 @@ struct ControlDef {
     Alignment alignment = Alignment::Left;
     bool visible = true;
     bool enabled = true;
-    bool opaque = true;      // a label's or shape's background is painted
-    bool boxLine = false;    // a flat one-pixel box line around a label
-    bool autoSize = false;   // a label keeps its width and grows to fit its wrapped caption
-    bool flat = false;       // a text box without the sunken edge; a button without the raised one
+    bool opaque = true;    // a label's or shape's background is painted
+    bool boxLine = false;  // a flat one-pixel box line around a label
+    bool autoSize = false; // a label keeps its width and grows to fit its wrapped caption
+    bool flat = false;     // a text box without the sunken edge; a button without the raised one
     bool handPointer = false;
-    int borderWidth = 1;     // pixels: a shape's outline, a line's stroke
+    int borderWidth = 1; // pixels: a shape's outline, a line's stroke
     StoredColour borderColour = SystemColour::windowText;
     StoredColour fillColour = SystemColour::windowText;
     bool fillSolid = false;
     Picture picture = Picture::None;
-    int interval = 0;        // milliseconds, for a timer
+    int interval = 0; // milliseconds, for a timer
 };
 
 struct WindowDef {

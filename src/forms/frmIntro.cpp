@@ -1,6 +1,8 @@
 #include "forms/Forms.h"
 #include "forms/WebSite.h"
 
+// A control to a row, as the screens' designs are printed.
+// clang-format off
 namespace {
 using enum ControlKind;
 using enum Alignment;
@@ -50,3 +52,4 @@ const FormDef frmIntroForm{
                .backColour = rgb(255, 128, 0), .framePicture = true},
     .controls = controls,
 };
+// clang-format on

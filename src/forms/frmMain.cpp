@@ -1,5 +1,7 @@
 #include "forms/Forms.h"
 
+// A control to a row, as the screens' designs are printed.
+// clang-format off
 namespace {
 using enum ControlKind;
 using enum Alignment;
@@ -47,3 +49,4 @@ const FormDef frmMainForm{
                .backColour = rgb(128, 64, 0), .smileyIcon = true},
     .controls = controls,
 };
+// clang-format on

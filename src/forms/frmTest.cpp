@@ -1,8 +1,10 @@
 #include "forms/Forms.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 
+// A control to a row, as the screens' designs are printed.
+// clang-format off
 namespace {
 using enum ControlKind;
 using enum Alignment;
@@ -146,3 +148,4 @@ const FormDef& testForm(int test) {
     }();
     return forms.at(test - 1);
 }
+// clang-format on

@@ -3,6 +3,8 @@
 namespace {
 // Test 1: "am", "is" and "are"; test 2: "have" and "has"; test 3: singular and plural nouns;
 // test 4: present and past forms of "to be"; test 5: present-tense verbs with and without -s.
+// A question to a row, as the banks are printed.
+// clang-format off
 constexpr QuestionBank banks[] = {
     {{
         {" I ..... a girl. ", "am", "is",
@@ -165,6 +167,9 @@ constexpr QuestionBank banks[] = {
          " The cat lick it's tail. "},
     }},
 };
+// clang-format on
 } // namespace
 
-const QuestionBank& questionBank(int test) { return banks[test - 1]; }
+const QuestionBank& questionBank(int test) {
+    return banks[test - 1];
+}

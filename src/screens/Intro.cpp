@@ -27,7 +27,9 @@ void Intro::Form_Load() {
     shell.centre(*this);
 }
 
-void Intro::Label8_Click() { shell.openTest(1); }
+void Intro::Label8_Click() {
+    shell.openTest(1);
+}
 
 void Intro::lblWeb_Click() {
     shell.urlOpener().open(QUrl(QString::fromLatin1(webAddress.data(), webAddress.size())));

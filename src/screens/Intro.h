@@ -5,10 +5,10 @@
 // frmIntro: the welcome page with its start label and the blinking link to the maker's site.
 class Intro final : public Screen {
     Q_OBJECT
-public:
+  public:
     explicit Intro(Shell& shell);
 
-private:
+  private:
     void connectHandlers() override;
     void Form_Load() override;
     void Label8_Click();

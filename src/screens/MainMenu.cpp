@@ -13,8 +13,12 @@ constexpr const char* numberNames[] = {"lbl1", "lbl2", "lbl3", "lbl4", "lbl5"};
 
 MainMenu::MainMenu(Shell& shell) : Screen(shell, "frmMain", frmMainForm) {}
 
-Button& MainMenu::award(int test) { return button(awardNames[test - 1]); }
-Label& MainMenu::testNumber(int test) { return label(numberNames[test - 1]); }
+Button& MainMenu::award(int test) {
+    return button(awardNames[test - 1]);
+}
+Label& MainMenu::testNumber(int test) {
+    return label(numberNames[test - 1]);
+}
 
 void MainMenu::connectHandlers() {
     for (int test = 1; test <= 5; ++test)
@@ -29,8 +33,14 @@ void MainMenu::Form_Load() {
     shell.centre(*this);
 }
 
-void MainMenu::testNumber_Click(int test) { shell.openTest(test); }
+void MainMenu::testNumber_Click(int test) {
+    shell.openTest(test);
+}
 
-void MainMenu::cmdClose_Click() { shell.end(); }
+void MainMenu::cmdClose_Click() {
+    shell.end();
+}
 
-void MainMenu::Timer1_Timer() { shell.keepMenuOnTop(); }
+void MainMenu::Timer1_Timer() {
+    shell.keepMenuOnTop();
+}

@@ -5,14 +5,14 @@
 // frmMain: the menu bar with the five test numbers, their smiley awards and Close.
 class MainMenu final : public Screen {
     Q_OBJECT
-public:
+  public:
     explicit MainMenu(Shell& shell);
 
     // The smiley award of a test, and the number it covers.
     Button& award(int test);
     Label& testNumber(int test);
 
-private:
+  private:
     void connectHandlers() override;
     void Form_Load() override;
     void testNumber_Click(int test);

@@ -38,7 +38,7 @@ QList<QWidget*> inReadingOrder(const QWidget& client) {
 }
 
 class AccessibleClientArea final : public QAccessibleWidget {
-public:
+  public:
     explicit AccessibleClientArea(QWidget* client) : QAccessibleWidget(client) {}
 
     QAccessibleInterface* child(int index) const override {
@@ -55,7 +55,7 @@ public:
 
 // A screen has no title bar; a screen reader names it by the first line it shows.
 class AccessibleWindow final : public QAccessibleWidget {
-public:
+  public:
     explicit AccessibleWindow(Window* window) : QAccessibleWidget(window, QAccessible::Window) {}
 
     QString text(QAccessible::Text kind) const override {
@@ -69,7 +69,7 @@ public:
 };
 
 class AccessibleControl final : public QAccessibleWidget {
-public:
+  public:
     explicit AccessibleControl(Control* control) : QAccessibleWidget(control) {}
 
     // Asked afresh every time: a screen ties its handlers to the controls after building them.
@@ -86,7 +86,7 @@ public:
 
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
-private:
+  private:
     Control& control() const { return *static_cast<Control*>(widget()); }
 };
 

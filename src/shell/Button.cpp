@@ -30,9 +30,9 @@ void Button::paintEvent(QPaintEvent*) {
     if (picture == Picture::Smiley) {
         const QPixmap smiley = Pictures::smiley();
         const QSize size = smiley.deviceIndependentSize().toSize();
-        painter.drawPixmap(QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2),
-                                 size),
-                           smiley);
+        painter.drawPixmap(
+            QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size),
+            smiley);
         return;
     }
     painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));

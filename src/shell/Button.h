@@ -5,16 +5,16 @@
 // A button drawn in its own colour, with a caption or a picture.
 class Button final : public Control {
     Q_OBJECT
-public:
+  public:
     Button(const ControlDef& def, QWidget* client);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     QAccessible::Role passiveRole() const override {
         return picture == Picture::None ? QAccessible::StaticText : QAccessible::Graphic;
     }
 
-private:
+  private:
     void drawEdge(QPainter& painter, bool sunken) const;
 
     QString caption;

@@ -5,7 +5,7 @@
 
 // One periodic timer as the clock runs it.
 class ClockTimer {
-public:
+  public:
     virtual ~ClockTimer() = default;
     // Starts the period afresh from now, also when the timer is already running.
     virtual void start(int intervalMs) = 0;
@@ -15,7 +15,7 @@ public:
 // Every timer tick and the tone wait go through the clock, so that the program can run on real
 // time and the tests on time they advance themselves, with the same handlers.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick) = 0;
     // Handles the next pending event, waiting for one if there is none yet. The tone wait calls

@@ -9,7 +9,7 @@
 // and a click that counts only when the button goes down and up over the control.
 class Control : public QWidget {
     Q_OBJECT
-public:
+  public:
     Control(const ControlDef& def, QWidget* client);
 
     // Whether the control is shown on its screen, whether or not the screen itself is shown.
@@ -23,17 +23,17 @@ public:
     // A screen reader's press: a click, for a control that the pupil could click now.
     void press();
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool pressed() const { return buttonDown; }
     // The role while nothing handles the control's clicks.
     virtual QAccessible::Role passiveRole() const { return QAccessible::StaticText; }
 
-private:
+  private:
     bool buttonDown = false;
     QAccessible::Role clickableRole = QAccessible::Button;
 };

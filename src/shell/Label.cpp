@@ -42,9 +42,9 @@ void Label::fitHeight() {
     const QFontMetrics metrics(font());
     const QRect area = textArea();
     const int textHeight =
-        text.isEmpty() ? metrics.height()
-                       : metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), textFlags(), text)
-                             .height();
+        text.isEmpty()
+            ? metrics.height()
+            : metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), textFlags(), text).height();
     resize(width(), textHeight + height() - area.height());
 }
 

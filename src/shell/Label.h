@@ -4,7 +4,7 @@
 
 class Label final : public Control {
     Q_OBJECT
-public:
+  public:
     Label(const ControlDef& def, QWidget* client);
 
     const QString& caption() const { return text; }
@@ -12,10 +12,10 @@ public:
     StoredColour backColour() const { return back; }
     void setBackColour(StoredColour colour);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QRect textArea() const;
     int textFlags() const;
     void fitHeight();

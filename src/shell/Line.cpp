@@ -8,8 +8,9 @@ Line::Line(const ControlDef& def, QWidget* client)
     : Control(def, client), colour(def.borderColour), strokeWidth(def.borderWidth) {
     const QPoint start(pixels(def.x1), pixels(def.y1));
     const QPoint end(pixels(def.x2), pixels(def.y2));
-    const QRect bounds = QRect(start, end).normalized().adjusted(-strokeWidth, -strokeWidth,
-                                                                 strokeWidth, strokeWidth);
+    const QRect bounds = QRect(start, end)
+                             .normalized()
+                             .adjusted(-strokeWidth, -strokeWidth, strokeWidth, strokeWidth);
     setGeometry(bounds);
     from = start - bounds.topLeft();
     to = end - bounds.topLeft();

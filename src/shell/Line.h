@@ -5,14 +5,14 @@
 // A straight stroke between two points of the client area.
 class Line final : public Control {
     Q_OBJECT
-public:
+  public:
     Line(const ControlDef& def, QWidget* client);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     QAccessible::Role passiveRole() const override { return QAccessible::Graphic; }
 
-private:
+  private:
     QPoint from, to;
     StoredColour colour;
     int strokeWidth;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 class ManualClock::Timer final : public ClockTimer {
-public:
+  public:
     Timer(ManualClock& clock, std::function<void()> onTick)
         : clock(clock), onTick(std::move(onTick)) {
         clock.timers.push_back(this);
@@ -33,9 +33,8 @@ std::unique_ptr<ClockTimer> ManualClock::createTimer(std::function<void()> onTic
 ManualClock::Timer* ManualClock::nextDue() const {
     Timer* next = nullptr;
     for (Timer* timer : timers)
-        if (timer->running &&
-            (!next || timer->due < next->due ||
-             (timer->due == next->due && timer->order < next->order)))
+        if (timer->running && (!next || timer->due < next->due ||
+                               (timer->due == next->due && timer->order < next->order)))
             next = timer;
     return next;
 }

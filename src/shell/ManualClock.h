@@ -7,7 +7,7 @@
 
 // Time that only moves when told to: the tests advance it and due timers fire in order.
 class ManualClock final : public Clock {
-public:
+  public:
     std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick) override;
     // Fires the next due timer, moving time forward to its due moment; nothing if none runs.
     void processEventsOnce() override;
@@ -16,7 +16,7 @@ public:
     void advance(std::int64_t ms);
     std::int64_t now() const { return nowMs; }
 
-private:
+  private:
     class Timer;
     friend class Timer;
     Timer* nextDue() const;

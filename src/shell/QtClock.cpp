@@ -18,7 +18,7 @@ using SteadyClock = std::chrono::steady_clock;
 constexpr milliseconds wakeEarly{1};
 
 class QtClockTimer final : public ClockTimer {
-public:
+  public:
     explicit QtClockTimer(std::function<void()> onTick) : onTick(std::move(onTick)) {
         timer.setTimerType(Qt::PreciseTimer);
         timer.setSingleShot(true);
@@ -43,7 +43,7 @@ public:
         timer.stop();
     }
 
-private:
+  private:
     void arm() {
         const auto wait = deadline - wakeEarly - SteadyClock::now();
         timer.start(int(std::max<milliseconds::rep>(

@@ -4,7 +4,7 @@
 
 // Real time: Qt's precise timers and event loop.
 class QtClock final : public Clock {
-public:
+  public:
     std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick) override;
     void processEventsOnce() override;
 };

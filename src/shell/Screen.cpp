@@ -138,9 +138,21 @@ template <class C> C& Screen::find(const char* name) {
     throw std::out_of_range("no control " + std::string(name) + " on " + screenName.toStdString());
 }
 
-Control& Screen::control(const char* name) { return find<Control>(name); }
-Label& Screen::label(const char* name) { return find<Label>(name); }
-TextBox& Screen::textBox(const char* name) { return find<TextBox>(name); }
-Button& Screen::button(const char* name) { return find<Button>(name); }
-Shape& Screen::shape(const char* name) { return find<Shape>(name); }
-Timer& Screen::timer(const char* name) { return find<Timer>(name); }
+Control& Screen::control(const char* name) {
+    return find<Control>(name);
+}
+Label& Screen::label(const char* name) {
+    return find<Label>(name);
+}
+TextBox& Screen::textBox(const char* name) {
+    return find<TextBox>(name);
+}
+Button& Screen::button(const char* name) {
+    return find<Button>(name);
+}
+Shape& Screen::shape(const char* name) {
+    return find<Shape>(name);
+}
+Timer& Screen::timer(const char* name) {
+    return find<Timer>(name);
+}

@@ -22,7 +22,7 @@ enum class ScreenState { NotLoaded, Hidden, Shown };
 // load. Showing, hiding or touching anything of a screen that is not loaded loads it first.
 class Screen : public QObject {
     Q_OBJECT
-public:
+  public:
     Screen(Shell& shell, const char* name, const FormDef& form);
     ~Screen() override;
 
@@ -48,7 +48,7 @@ public:
     Shape& shape(const char* name);
     Timer& timer(const char* name);
 
-protected:
+  protected:
     // Runs after the controls are built and before Form_Load, to tie events to handlers.
     virtual void connectHandlers() = 0;
     virtual void Form_Load() = 0;
@@ -57,7 +57,7 @@ protected:
 
     Shell& shell;
 
-private:
+  private:
     void build();
     void record(const char* operation);
     template <class C> C& find(const char* name);

@@ -7,17 +7,17 @@ enum class FillStyle { Solid, Transparent };
 // A rectangle with an outline, and a fill that can be switched on and off: the panel and lamps.
 class Shape final : public Control {
     Q_OBJECT
-public:
+  public:
     Shape(const ControlDef& def, QWidget* client);
 
     FillStyle fillStyle() const { return fill; }
     void setFillStyle(FillStyle style);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     QAccessible::Role passiveRole() const override { return QAccessible::Graphic; }
 
-private:
+  private:
     StoredColour back, border, fillColour;
     int borderWidth;
     bool opaque;

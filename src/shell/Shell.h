@@ -25,7 +25,7 @@ struct Platform {
 // placement on load, opening a test, keeping the menu on top, ending the program.
 class Shell final : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Shell(const Platform& platform);
     ~Shell() override;
 
@@ -45,12 +45,12 @@ public:
     void openTest(int test);
     void end();
 
-signals:
+  signals:
     // Every load, close, show and hide of a screen, and every topmost step, as it happens.
     void screenOperation(const QString& screen, const QString& operation);
     void ended();
 
-private:
+  private:
     Platform platform;
     MainMenu menu;
     Intro intro;

@@ -5,8 +5,7 @@
 #include <QPainter>
 
 TextBox::TextBox(const ControlDef& def, QWidget* client)
-    : Control(def, client),
-      content(QString::fromUtf8(def.text.data(), qsizetype(def.text.size()))),
+    : Control(def, client), content(QString::fromUtf8(def.text.data(), qsizetype(def.text.size()))),
       fore(def.foreColour), back(def.backColour), flat(def.flat) {
     setAccessibleName(content);
 }

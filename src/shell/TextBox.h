@@ -5,20 +5,20 @@
 // A box of text that the program writes and the pupil only clicks.
 class TextBox final : public Control {
     Q_OBJECT
-public:
+  public:
     TextBox(const ControlDef& def, QWidget* client);
 
     const QString& text() const { return content; }
     // Emits changed() before returning when the text is different.
     void setText(const QString& text);
 
-signals:
+  signals:
     void changed();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString content;
     StoredColour fore, back;
     bool flat;

@@ -9,7 +9,7 @@
 // interval of 0. Switching it on, or setting its interval, starts its period afresh.
 class Timer final : public QObject {
     Q_OBJECT
-public:
+  public:
     Timer(const ControlDef& def, Clock& clock, QObject* window);
 
     int interval() const { return period; }
@@ -19,10 +19,10 @@ public:
     // Stops the ticks for good: the screen that owns the timer is closing.
     void halt();
 
-signals:
+  signals:
     void tick();
 
-private:
+  private:
     void restart();
 
     std::unique_ptr<ClockTimer> clockTimer;

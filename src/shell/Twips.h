@@ -4,4 +4,6 @@
 // scaling takes it from there on high-density displays.
 inline constexpr int twipsPerPixel = 15;
 
-constexpr int pixels(int twips) { return twips / twipsPerPixel; }
+constexpr int pixels(int twips) {
+    return twips / twipsPerPixel;
+}

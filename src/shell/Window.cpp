@@ -11,14 +11,14 @@ namespace {
 constexpr int border = 1;
 
 class ClientArea final : public QWidget {
-public:
+  public:
     ClientArea(const WindowDef& def, QWidget* window)
         : QWidget(window), colour(toQColor(def.backColour)),
           picture(def.framePicture ? Pictures::frame() : QPixmap()) {
         setGeometry(border, border, pixels(def.clientWidth), pixels(def.clientHeight));
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), colour);
@@ -29,7 +29,7 @@ protected:
             painter.drawPixmap(QPoint(0, 0), picture);
     }
 
-private:
+  private:
     QColor colour;
     QPixmap picture;
 };

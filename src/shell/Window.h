@@ -8,7 +8,7 @@
 // with the screen's colour and picture, on which the controls stand.
 class Window final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Window(const WindowDef& def);
 
     QWidget& client() const { return *clientArea; }
@@ -16,9 +16,9 @@ public:
     // of its picture, which a hidden screen never needs; showing it again makes them anew.
     void hideAndRelease();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QWidget* clientArea;
 };

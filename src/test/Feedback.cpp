@@ -17,10 +17,10 @@ struct Change {
     bool visible;
 };
 constexpr Change changes[] = {
-    {2, "lblCheck", true},    {4, "lblCheck", false},  {6, "lblCheck", true},
-    {8, "lblCheck", false},   {12, "lblR", true},      {20, "lblR", false},
-    {20, "lblP", true},       {20, "lblWrong", false}, {20, "lblCorrect", true},
-    {26, "Line1", true},      {27, "Line1", false},    {27, "Line2", true},
+    {2, "lblCheck", true},  {4, "lblCheck", false},  {6, "lblCheck", true},
+    {8, "lblCheck", false}, {12, "lblR", true},      {20, "lblR", false},
+    {20, "lblP", true},     {20, "lblWrong", false}, {20, "lblCorrect", true},
+    {26, "Line1", true},    {27, "Line1", false},    {27, "Line2", true},
     {30, "Line2", false},
 };
 constexpr int judgingStep = 30;
@@ -31,12 +31,17 @@ struct Tone {
     std::int16_t duration;
 };
 constexpr Tone rightTones[] = {{3919.95, 100}, {880.0 / 2, 200}, {3919.95, 100}, {880.0 / 2, 200}};
-constexpr Tone wrongTones[] = {{523.0 / 8, 400}, {523.0 / 8, 50}, {523.0 / 8, 400}, {523.0 / 8, 50}};
+constexpr Tone wrongTones[] = {
+    {523.0 / 8, 400}, {523.0 / 8, 50}, {523.0 / 8, 400}, {523.0 / 8, 50}};
 } // namespace
 
-void TestScreen::txtY_Click() { pick("Correct", "You have earned 10 points", "lblCorrect"); }
+void TestScreen::txtY_Click() {
+    pick("Correct", "You have earned 10 points", "lblCorrect");
+}
 
-void TestScreen::txtN_Click() { pick("Wrong answer", "The correct answer is ", "lblWrong"); }
+void TestScreen::txtN_Click() {
+    pick("Wrong answer", "The correct answer is ", "lblWrong");
+}
 
 void TestScreen::pick(const char* verdict, const char* explanation, const char* filledIn) {
     stepCount = 1;
@@ -94,13 +99,19 @@ void TestScreen::TimerSound_Timer() {
     timer("TimerSound").setEnabled(false);
 }
 
-void TestScreen::setToneDone(bool done) { toneIsDone = done; }
+void TestScreen::setToneDone(bool done) {
+    toneIsDone = done;
+}
 
-bool TestScreen::toneDone() const { return toneIsDone; }
+bool TestScreen::toneDone() const {
+    return toneIsDone;
+}
 
 void TestScreen::armToneTimer(std::int16_t durationMs) {
     timer("TimerSound").setInterval(durationMs);
     timer("TimerSound").setEnabled(true);
 }
 
-void TestScreen::processEventsOnce() { shell.clock().processEventsOnce(); }
+void TestScreen::processEventsOnce() {
+    shell.clock().processEventsOnce();
+}

@@ -10,10 +10,10 @@
 // and in how a full mark is rewarded.
 class TestScreen final : public Screen, private ToneWait {
     Q_OBJECT
-public:
+  public:
     TestScreen(Shell& shell, int test);
 
-private:
+  private:
     void connectHandlers() override;
     void Form_Load() override;
     void unloading() override;

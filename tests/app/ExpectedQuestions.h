@@ -7,6 +7,8 @@ struct ExpectedQuestion {
     const char *stem, *left, *right, *correct, *wrong;
 };
 
+// A row of the tables to two lines, as they are printed.
+// clang-format off
 inline constexpr ExpectedQuestion expectedQuestions[] = {
     {1, 1, " I ..... a girl. ", "am", "is",
      " I am a girl. ", " I is a girl. "},
@@ -109,3 +111,4 @@ inline constexpr ExpectedQuestion expectedQuestions[] = {
     {5, 10, " The cat ...... it's tail. ", "licks", "lick",
      " The cat licks it's tail. ", " The cat lick it's tail. "},
 };
+// clang-format on

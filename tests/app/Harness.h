@@ -1,12 +1,12 @@
 #pragma once
 
+#include "WindowClick.h"
 #include "shell/Label.h"
 #include "shell/ManualClock.h"
 #include "shell/Shell.h"
 #include "shell/TextBox.h"
 #include "shell/UrlOpener.h"
 #include "sound/RecordingPorts.h"
-#include "WindowClick.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -1,6 +1,5 @@
 // What a screen reader finds on the screens, and hears while a pupil takes a test.
 #include "Pupil.h"
-
 #include "shell/Timer.h"
 #include "shell/Window.h"
 
@@ -66,7 +65,7 @@ void listen(QAccessibleEvent* event) {
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void theMenuAndIntroductionReadInOrder();
     void aTestReadsAsThePupilSeesIt();
     void aFullMarkShowsTheAwardInsteadOfTheNumber();

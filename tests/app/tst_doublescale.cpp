@@ -41,10 +41,10 @@ QString whereNotDoubled(QWidget& widget, const QList<QRect>& areas) {
 class DoubleScaleTest : public QObject {
     Q_OBJECT
 
-public:
+  public:
     static void initMain() { qputenv("QT_SCALE_FACTOR", "2"); }
 
-private slots:
+  private slots:
     void theScreensKeepTheirArrangement();
     void outlinesEdgesAndLinesFallOnWholePixels_data();
     void outlinesEdgesAndLinesFallOnWholePixels();

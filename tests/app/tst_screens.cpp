@@ -1,6 +1,5 @@
 // The menu, the introduction and a freshly loaded test screen, as the pupil first meets them.
 #include "Harness.h"
-
 #include "forms/Forms.h"
 #include "shell/Button.h"
 #include "shell/Shape.h"
@@ -41,7 +40,7 @@ void checkStartStates(Screen& screen, const FormDef& form, QStringList changedOn
 
 class ScreensTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void theMenuAndIntroductionStartAsDesigned();
     void aTestScreenStartsWithItsPromptAndLockedBoxes();
     void theFiveTestScreensDifferOnlyInTitleAndColour();

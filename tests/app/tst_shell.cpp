@@ -1,6 +1,5 @@
 // The screen runtime and the shell's operations: start-up, placement, opening tests, ending.
 #include "Harness.h"
-
 #include "forms/FormDef.h"
 #include "shell/Button.h"
 #include "shell/Timer.h"
@@ -10,22 +9,28 @@
 
 namespace {
 constexpr ControlDef probeControls[] = {
-    {.kind = ControlKind::Label, .name = "lblCaption", .text = "as designed", .width = 1500,
+    {.kind = ControlKind::Label,
+     .name = "lblCaption",
+     .text = "as designed",
+     .width = 1500,
      .height = 300},
     {.kind = ControlKind::Timer, .name = "tmrProbe", .interval = 100},
 };
-constexpr FormDef probeForm{.window = {.clientWidth = 3000, .clientHeight = 1500, .left = 1500,
-                                       .top = 1500, .backColour = 0},
+constexpr FormDef probeForm{.window = {.clientWidth = 3000,
+                                       .clientHeight = 1500,
+                                       .left = 1500,
+                                       .top = 1500,
+                                       .backColour = 0},
                             .controls = probeControls};
 
 // A screen of the tests' own, to watch the runtime's rules from the inside.
 class ProbeScreen final : public Screen {
-public:
+  public:
     explicit ProbeScreen(Shell& shell) : Screen(shell, "frmProbe", probeForm) {}
     int loads = 0;
     int ticks = 0;
 
-private:
+  private:
     void connectHandlers() override {
         connect(&timer("tmrProbe"), &Timer::tick, this, [this] { ++ticks; });
     }
@@ -43,7 +48,7 @@ QStringList operations(const QSignalSpy& spy) {
 
 class ShellTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void touchingAControlLoadsTheScreenFirst();
     void closingKeepsTheScreensOwnVariablesAndStopsItsTimers();
     void hidingAScreenThatIsNotLoadedLoadsItHidden();

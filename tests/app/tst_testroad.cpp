@@ -1,7 +1,6 @@
 // A test from its start prompt to its comment, driven as a pupil drives it.
 #include "ExpectedQuestions.h"
 #include "Pupil.h"
-
 #include "shell/Button.h"
 #include "shell/Line.h"
 #include "shell/Shape.h"
@@ -11,9 +10,8 @@
 #include <QSignalSpy>
 
 namespace {
-const char* const feedbackControls[] = {"lblQuestion", "lblCorrect", "lblWrong", "lblCheck",
-                                        "lblR",        "lblP",       "Line1",    "Line2",
-                                        "lblNext"};
+const char* const feedbackControls[] = {"lblQuestion", "lblCorrect", "lblWrong", "lblCheck", "lblR",
+                                        "lblP",        "Line1",      "Line2",    "lblNext"};
 
 QStringList shownFeedback(TestScreen& screen) {
     QStringList shown;
@@ -30,7 +28,7 @@ struct Moment {
 
 // Listens to the speaker's ports and notes what the screen showed each time a tone ended.
 class TonePorts final : public PortIo {
-public:
+  public:
     TonePorts(RecordingPorts& ports, std::function<void()> onToneEnd)
         : ports(ports), onToneEnd(std::move(onToneEnd)) {}
     void vbOut(std::uint16_t port, std::uint8_t value) override {
@@ -41,7 +39,7 @@ public:
     }
     std::uint8_t vbInp(std::uint16_t port) override { return ports.vbInp(port); }
 
-private:
+  private:
     RecordingPorts& ports;
     std::function<void()> onToneEnd;
 };
@@ -49,7 +47,7 @@ private:
 
 class TestRoadTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyQuestionIsPutOnTheScreen();
     void aRightPickStepByStep();
     void aWrongPickStepByStep();
@@ -74,8 +72,10 @@ void TestRoadTest::everyQuestionIsPutOnTheScreen() {
     for (const ExpectedQuestion& expected : expectedQuestions) {
         if (expected.number == 1)
             screen = &pupil.startTest(expected.test);
-        const QString where = QString("test %1 question %2").arg(expected.test).arg(expected.number);
-        QVERIFY2(screen->textBox("txtQ").text() == QString::number(expected.number), qPrintable(where));
+        const QString where =
+            QString("test %1 question %2").arg(expected.test).arg(expected.number);
+        QVERIFY2(screen->textBox("txtQ").text() == QString::number(expected.number),
+                 qPrintable(where));
         QVERIFY2(screen->textBox("txtY").text() == expected.left, qPrintable(where));
         QVERIFY2(screen->textBox("txtN").text() == expected.right, qPrintable(where));
         QVERIFY2(screen->label("lblQuestion").caption() == expected.stem, qPrintable(where));
@@ -168,10 +168,9 @@ void TestRoadTest::theNextLabelComesAfterTheLastTone() {
         h.clock.advance(5800);
         // Each entry: when a tone ended, whether lblNext showed, whether the lamp was lit. The
         // lamp goes dark at 6.2 s, while the tones still play.
-        const QStringList expected = right ? QStringList{"5900 0 1", "6100 0 1", "6200 0 0",
-                                                         "6400 0 0"}
-                                           : QStringList{"6200 0 1", "6250 0 0", "6650 0 0",
-                                                         "6700 0 0"};
+        const QStringList expected =
+            right ? QStringList{"5900 0 1", "6100 0 1", "6200 0 0", "6400 0 0"}
+                  : QStringList{"6200 0 1", "6250 0 0", "6650 0 0", "6700 0 0"};
         QCOMPARE(atToneEnds, expected);
         QVERIFY(screen->label("lblNext").visible());
         QVERIFY(!h.ports.speakerBitsSet());
