@@ -17,12 +17,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmora.example)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries the program links against (Qt 6 Widgets, SDL2 and the C++ runtime) are read off
-# the binary by dpkg-shlibdeps, with the versions it needs. What it loads or finds at run time
-# is named here: Qt's window-system plugins and the fonts that stand in for the screens' faces.
+# The libraries the program links against (Qt 6 Widgets and the C++ runtime) are read off the
+# binary by dpkg-shlibdeps, with the versions it needs. What it loads or finds at run time is
+# named here: SDL for the sound, Qt's window-system plugins and the fonts that stand in for the
+# screens' faces.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, fonts-nanum, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core, fonts-liberation")
+  "libsdl2-2.0-0 (>= 2.0.12), qt6-qpa-plugins, fonts-nanum, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core, fonts-liberation")
 # Velmora runs on X11 wherever a session offers it; only a Wayland session without X11 needs
 # Qt's Wayland plugin, which brings Qt Quick along.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)

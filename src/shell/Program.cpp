@@ -1,14 +1,22 @@
 #include "shell/Program.h"
 
-#include "sound/Speaker.h"
+#include "forms/pictures/Pictures.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
+#include <fontconfig/fontconfig.h>
+
+// Loading SDL with its libraries beside the start would hold up the first windows, and no tone
+// can come before a pupil has opened a test and answered a question.
+constexpr int soundCardOpensAfterMs = 1000;
 
 Program::Program()
-    : speaker(openSpeaker()),
-      screens({clock, *speaker, urlOpener,
-               [] { return QGuiApplication::primaryScreen()->geometry().width(); }}) {}
+    : screens({clock, speaker, urlOpener,
+               [] { return QGuiApplication::primaryScreen()->geometry().width(); }}) {
+    Pictures::decodeFrameAhead();
+    QTimer::singleShot(soundCardOpensAfterMs, &screens, [this] { speaker.startOpening(); });
+}
 
 Program::~Program() = default;
 
@@ -18,6 +26,11 @@ void prepareApplicationPlatform() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+std::jthread readFontConfigurationAhead() {
+    // Qt makes the same call when it first needs a font, and then finds the configuration read.
+    return std::jthread([] { FcInit(); });
 }
 
 void nameApplication() {

@@ -3,9 +3,9 @@
 #include "shell/QtClock.h"
 #include "shell/Shell.h"
 #include "shell/UrlOpener.h"
-#include "sound/PortIo.h"
+#include "sound/BackgroundSpeaker.h"
 
-#include <memory>
+#include <thread>
 
 // Velmora on the real clock, the emulated speaker and the desktop's web opener. Made once the
 // QApplication exists; start() loads the menu, which starts everything else.
@@ -19,10 +19,15 @@ class Program {
 
   private:
     QtClock clock;
-    std::unique_ptr<PortIo> speaker;
+    BackgroundSpeaker speaker;
     DesktopUrlOpener urlOpener;
     Shell screens;
 };
+
+// Reads the desktop's font configuration on a second thread while the application object is
+// made and connects to the display; the first paint would otherwise wait for it. Hold the
+// thread until the application object is gone.
+std::jthread readFontConfigurationAhead();
 
 // Names, icon and platform choice that every run of Velmora's application object gets; the
 // platform is chosen before the application object exists.

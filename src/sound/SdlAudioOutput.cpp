@@ -7,12 +7,12 @@
 #include <string>
 
 SdlAudioOutput::SdlAudioOutput(SpeakerRenderer& renderer, const MonotonicClock& clock)
-    : renderer(renderer), clock(clock) {
+    : sdl(SdlLibrary::get()), renderer(renderer), clock(clock) {
     // SDL would otherwise take SIGINT and SIGTERM for itself, and Velmora reads no SDL events.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Velmora");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        throw std::runtime_error(SDL_GetError());
+    sdl.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl.setHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Velmora");
+    if (sdl.initSubSystem(SDL_INIT_AUDIO) != 0)
+        throw std::runtime_error(sdl.getError());
 
     SDL_AudioSpec wanted{};
     wanted.freq = outputSampleRate;
@@ -23,18 +23,18 @@ SdlAudioOutput::SdlAudioOutput(SpeakerRenderer& renderer, const MonotonicClock& 
     wanted.userdata = this;
     // No changes allowed: SDL converts to whatever the device takes, and the renderer's latency
     // stays matched to this buffer size.
-    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    device = sdl.openAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (device == 0) {
-        const std::string reason = SDL_GetError();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        const std::string reason = sdl.getError();
+        sdl.quitSubSystem(SDL_INIT_AUDIO);
         throw std::runtime_error(reason);
     }
-    SDL_PauseAudioDevice(device, 0);
+    sdl.pauseAudioDevice(device, 0);
 }
 
 SdlAudioOutput::~SdlAudioOutput() {
-    SDL_CloseAudioDevice(device);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl.closeAudioDevice(device);
+    sdl.quitSubSystem(SDL_INIT_AUDIO);
 }
 
 // SDL's audio thread. The GUI thread never waits for it beyond the renderer's short critical

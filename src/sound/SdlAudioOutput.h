@@ -1,9 +1,8 @@
 #pragma once
 
 #include "sound/MonotonicClock.h"
+#include "sound/SdlLibrary.h"
 #include "sound/SpeakerRenderer.h"
-
-#include <SDL.h>
 
 // The sound card, through SDL's audio subsystem only: opened once, fed by SDL's audio thread
 // pulling samples from the renderer, closed when this is destroyed.
@@ -13,7 +12,7 @@ class SdlAudioOutput {
     // does not starve the sound card.
     static constexpr int bufferFrames = 512;
 
-    // Throws std::runtime_error when no audio device can be opened.
+    // Throws std::runtime_error when SDL or an audio device cannot be opened.
     SdlAudioOutput(SpeakerRenderer& renderer, const MonotonicClock& clock);
     ~SdlAudioOutput();
     SdlAudioOutput(const SdlAudioOutput&) = delete;
@@ -22,6 +21,7 @@ class SdlAudioOutput {
   private:
     static void SDLCALL pull(void* self, Uint8* stream, int bytes);
 
+    const SdlLibrary& sdl;
     SpeakerRenderer& renderer;
     const MonotonicClock& clock;
     SDL_AudioDeviceID device = 0;

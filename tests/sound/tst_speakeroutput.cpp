@@ -1,3 +1,4 @@
+#include "sound/BackgroundSpeaker.h"
 #include "sound/PlayTone.h"
 #include "sound/SilentPorts.h"
 #include "sound/SoundcardSpeaker.h"
@@ -42,6 +43,7 @@ class TestSpeakerOutput : public QObject {
     void playsThroughTheSoundCard();
     void closesCleanlyDuringATone();
     void staysSilentWithoutAnAudioDevice();
+    void opensInTheBackground();
 };
 
 void TestSpeakerOutput::playsThroughTheSoundCard() {
@@ -71,6 +73,27 @@ void TestSpeakerOutput::staysSilentWithoutAnAudioDevice() {
     // The program goes on as with sound.
     QVERIFY(dynamic_cast<SilentPorts*>(speaker.get()));
     playToneKeepingOtherBits(*speaker);
+}
+
+void TestSpeakerOutput::opensInTheBackground() {
+    for (const char* driver : {"dummy", "no-such-driver"}) {
+        qputenv("SDL_AUDIODRIVER", driver);
+        {
+            BackgroundSpeaker openedAhead;
+            openedAhead.startOpening();
+            playToneKeepingOtherBits(openedAhead);
+        }
+        {
+            // A tone before the opening was asked for opens the speaker there and then.
+            BackgroundSpeaker usedFirst;
+            playToneKeepingOtherBits(usedFirst);
+            usedFirst.startOpening();
+            playToneKeepingOtherBits(usedFirst);
+        }
+        // A run that ends before any tone still waits for the opening and closes the device.
+        std::make_unique<BackgroundSpeaker>()->startOpening();
+        QCOMPARE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSpeakerOutput)
