@@ -4,6 +4,7 @@
 
 int main(int, char* argv[]) {
     prepareApplicationPlatform();
+    const std::jthread fontConfiguration = readFontConfigurationAhead();
     // Velmora takes no command line: Qt sees only the program's name.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

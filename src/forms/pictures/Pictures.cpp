@@ -6,9 +6,16 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <future>
 
 static const QString smileyPath = QStringLiteral(":/pictures/smiley.ico");
 static const QString handPath = QStringLiteral(":/pictures/hand.cur");
+static const QString framePath = QStringLiteral(":/pictures/frame.jpg");
+
+static std::future<QImage>& frameDecoding() {
+    static std::future<QImage> decoding;
+    return decoding;
+}
 
 // Nearest neighbour, sampled at pixel centres, so no colour appears that the artist did not
 // choose. Qt's fast scaling rounds differently at sizes that are not whole multiples.
@@ -40,9 +47,20 @@ static QPoint cursorHotSpot(const QString& path) {
             qFromLittleEndian<quint16>(file.constData() + 12)};
 }
 
-// Loading by file name goes through Qt's pixmap cache, so the six windows share one frame.
+// The six windows share one frame through Qt's pixmap cache.
 QPixmap Pictures::frame() {
-    return QPixmap(QStringLiteral(":/pictures/frame.jpg"));
+    QPixmap pixmap;
+    if (!QPixmapCache::find(framePath, &pixmap)) {
+        std::future<QImage>& decoding = frameDecoding();
+        pixmap = QPixmap::fromImage(decoding.valid() ? decoding.get() : QImage(framePath));
+        QPixmapCache::insert(framePath, pixmap);
+    }
+    return pixmap;
+}
+
+// Decoding the frame takes about as long as building the menu bar, which needs no frame.
+void Pictures::decodeFrameAhead() {
+    frameDecoding() = std::async(std::launch::async, [] { return QImage(framePath); });
 }
 
 // Every paint of an award button asks for the smiley: it is decoded once and then shared.

@@ -11,6 +11,8 @@ namespace Pictures {
 
 // The framed background of the test screens and the introduction, 600 x 502.
 QPixmap frame();
+// Starts decoding the framed background on a second thread, for the first frame() to take.
+void decodeFrameAhead();
 // The 32 x 32 smiley of the award buttons, transparent outside the face.
 QPixmap smiley();
 // The smiley for window icons, sharp at one, two, four and eight times its size.
