@@ -5,6 +5,7 @@
 #include "shell/ManualClock.h"
 #include "shell/Program.h"
 #include "shell/TextBox.h"
+#include "sound/SilentPorts.h"
 #include "sound/Speaker.h"
 
 #include <QApplication>
@@ -26,9 +27,11 @@ int startUp() {
 }
 
 // Memory after a whole test taken on a clock that needs no waiting, and across many openings.
-int memory() {
+// Without the sound card SDL is never loaded, which shows what its libraries weigh.
+int memory(bool withSoundCard) {
     ManualClock clock;
-    const auto speaker = openSpeaker();
+    const std::unique_ptr<PortIo> speaker =
+        withSoundCard ? openSpeaker() : std::make_unique<SilentPorts>();
     DesktopUrlOpener urlOpener;
     Shell shell({clock, *speaker, urlOpener, [] { return 1024; }});
     shell.start();
@@ -96,12 +99,13 @@ int main(int argc, char* argv[]) {
     nameApplication();
     if (mode == "startup")
         return startUp();
-    if (mode == "memory")
-        return memory();
+    if (mode == "memory" || mode == "memory-silent")
+        return memory(mode == "memory");
     if (mode == "feedback")
         return feedbackLoad();
     if (mode == "timing")
         return runTiming(argc > 2 ? QByteArray(argv[2]).toInt() : 20);
-    std::fprintf(stderr, "usage: bench_probe startup|memory|feedback|timing [answers]\n");
+    std::fprintf(stderr,
+                 "usage: bench_probe startup|memory|memory-silent|feedback|timing [answers]\n");
     return 2;
 }

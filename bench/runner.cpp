@@ -80,13 +80,21 @@ double suiteSeconds(const QString& sourceDir) {
     return make.exitCode() == 0 ? double(monotonicNs() - start) / 1e9 : -1;
 }
 
+// Rows that only put a figure beside another yardstick have no target to meet.
+bool hasTarget(const Row& row) {
+    return !row.target.isEmpty() && !row.target.startsWith('(');
+}
+
 void print(const QList<Row>& rows) {
-    std::printf("%-44s %12s %12s  %-28s %s\n", "measure", "Velmora", "baseline", "target", "");
+    std::printf("%-58s %10s %10s  %-20s %s\n", "measure", "Velmora", "baseline", "target", "");
     for (const Row& row : rows)
-        std::printf("%-44s %12.3f %12s  %-28s %s\n", qPrintable(row.measure), row.velmora,
+        std::printf("%-58s %10.3f %10s  %-20s %s\n", qPrintable(row.measure), row.velmora,
                     std::isnan(row.baseline) ? "-"
                                              : qPrintable(QString::number(row.baseline, 'f', 3)),
-                    qPrintable(row.target), row.met ? "met" : "MISSED");
+                    qPrintable(row.target),
+                    !hasTarget(row) ? ""
+                    : row.met       ? "met"
+                                    : "MISSED");
 }
 
 void write(const QList<Row>& rows, const QString& path) {
@@ -97,7 +105,7 @@ void write(const QList<Row>& rows, const QString& path) {
             {"velmora", row.velmora},
             {"baseline", std::isnan(row.baseline) ? QJsonValue() : QJsonValue(row.baseline)},
             {"target", row.target},
-            {"met", row.met}});
+            {"met", hasTarget(row) ? QJsonValue(row.met) : QJsonValue()}});
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(QJsonDocument(QJsonObject{{"machine", machine()}, {"rows", array}}).toJson());
@@ -114,6 +122,10 @@ int main(int argc, char* argv[]) {
     const QString baseline = here + "/bench_baseline";
     const double none = std::nan("");
     qputenv("SDL_AUDIODRIVER", "dummy");
+    // Where no desktop session made one, Qt would warn on every run of every probe.
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
 
     std::printf("Machine: %s\n", qPrintable(machine()));
     QList<double> velmoraStart, baselineStart, captionStart, velmoraPeak, baselinePeak, captionPeak;
@@ -130,6 +142,7 @@ int main(int argc, char* argv[]) {
         velmoraPeak << figures["peak_kb"];
     }
     const Figures memory = run(probe, {"memory"});
+    const Figures memorySilent = run(probe, {"memory-silent"});
     const Figures feedback = run(probe, {"feedback"});
     const Figures idle = run(baseline, {"idle"});
     const Figures timing = run(probe, {"timing", "20"});
@@ -147,6 +160,8 @@ int main(int argc, char* argv[]) {
                 memory["peak_kb_after_test"] <= 1.5 * median(baselinePeak)};
     rows << Row{"  the same against a window with one caption, KiB", memory["peak_kb_after_test"],
                 median(captionPeak), "(for comparison)", true};
+    rows << Row{"  the same with the sound off, SDL not loaded, KiB",
+                memorySilent["peak_kb_after_test"], median(baselinePeak), "(for comparison)", true};
     rows << Row{"resident growth per opening (20 openings), KiB", memory["growth_kb_per_opening"],
                 none, "no growth", memory["growth_kb_per_opening"] <= 4};
     rows << Row{"CPU share of one core, wrong-answer feedback, %", 100 * feedback["cpu_share"],
