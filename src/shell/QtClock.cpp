@@ -12,10 +12,11 @@ using SteadyClock = std::chrono::steady_clock;
 
 // Qt's timers count whole milliseconds and come up to one late, which a tone's length would
 // inherit. So each tick has a deadline on the steady clock: a single-shot timer wakes the event
-// loop a little before it, and the tick sleeps out the last fraction of a millisecond. Ticks
-// then keep their time to a small part of a millisecond, and deadlines a period apart never
-// drift.
-constexpr milliseconds wakeEarly{1};
+// loop a little before it, and the tick sleeps out the rest. Ticks then keep their time to a
+// small part of a millisecond, and deadlines a period apart never drift. The tick is posted
+// behind whatever already waits, such as the repaint after the last feedback step, so it is
+// woken early enough for that to be done first.
+constexpr milliseconds wakeEarly{3};
 
 class QtClockTimer final : public ClockTimer {
   public:
