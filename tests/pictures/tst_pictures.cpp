@@ -1,3 +1,4 @@
+#include "forms/pictures/IconFile.h"
 #include "forms/pictures/Pictures.h"
 
 #include <QFile>
@@ -28,6 +29,8 @@ class PicturesTest : public QObject {
   private slots:
     void iconFiles_data();
     void iconFiles();
+    void iconFilesReadAsQtReadsThem();
+    void damagedIconFilesReadAsNothing();
     void frameIsBaselineColourJpeg();
     void frameColours();
     void smiley();
@@ -67,6 +70,34 @@ void PicturesTest::iconFiles() {
     QCOMPARE(dword(file, 26), 32u);
     QCOMPARE(dword(file, 30), 64u);
     QCOMPARE(word(file, 36), 4);
+}
+
+void PicturesTest::iconFilesReadAsQtReadsThem() {
+    for (const QString name : {"smiley.ico", "hand.cur"}) {
+        const QImage byQt = QImage(":/pictures/" + name).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!byQt.isNull());
+        QCOMPARE(IconFile::decode(resource(name)), byQt);
+    }
+    QCOMPARE(IconFile::hotSpot(resource("hand.cur")), QPoint(13, 5));
+}
+
+void PicturesTest::damagedIconFilesReadAsNothing() {
+    const QByteArray smiley = resource("smiley.ico");
+    for (const qsizetype length : {0, 21, 22, 61, 765})
+        QVERIFY2(IconFile::decode(smiley.left(length)).isNull(),
+                 qPrintable(QString::number(length)));
+    const auto withWordAt = [&](int offset, quint16 value) {
+        QByteArray changed = smiley;
+        qToLittleEndian(value, changed.data() + offset);
+        return changed;
+    };
+    // The picture's header follows the 22-byte directory: width, doubled height, depth, packing.
+    QVERIFY(IconFile::decode(withWordAt(22 + 4, 0)).isNull());
+    QVERIFY(IconFile::decode(withWordAt(22 + 8, 33)).isNull());
+    QVERIFY(IconFile::decode(withWordAt(22 + 14, 24)).isNull());
+    QVERIFY(IconFile::decode(withWordAt(22 + 16, 1)).isNull());
+    QVERIFY(IconFile::decode(withWordAt(18, 0xFFFF)).isNull());
+    QCOMPARE(IconFile::hotSpot(QByteArray(10, '\0')), QPoint());
 }
 
 void PicturesTest::frameIsBaselineColourJpeg() {

@@ -1,9 +1,10 @@
 #include "forms/pictures/Pictures.h"
 
+#include "forms/pictures/IconFile.h"
+
 #include <QGuiApplication>
 #include <QPixmapCache>
 #include <QResource>
-#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <future>
@@ -39,12 +40,8 @@ static QPixmap forDisplay(const QImage& image) {
     return pixmap;
 }
 
-// A cursor file keeps its hot spot in the directory entry, where an icon keeps its colour
-// planes and depth; the image reader does not report it.
-static QPoint cursorHotSpot(const QString& path) {
-    const QByteArray file = QResource(path).uncompressedData();
-    return {qFromLittleEndian<quint16>(file.constData() + 10),
-            qFromLittleEndian<quint16>(file.constData() + 12)};
+static QImage iconPicture(const QString& path) {
+    return IconFile::decode(QResource(path).uncompressedData());
 }
 
 // The six windows share one frame through Qt's pixmap cache.
@@ -68,7 +65,7 @@ QPixmap Pictures::smiley() {
     const QString key = QStringLiteral("velmora-smiley");
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = forDisplay(QImage(smileyPath));
+        pixmap = forDisplay(iconPicture(smileyPath));
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
@@ -84,16 +81,16 @@ QIcon Pictures::smileyIcon() {
 }
 
 QImage Pictures::smileyAt(int size) {
-    return blocky(QImage(smileyPath), size);
+    return blocky(iconPicture(smileyPath), size);
 }
 
 // Every clickable control of every screen asks for the hand as the screen is built.
 QCursor Pictures::hand() {
-    static const QPoint hotSpot = cursorHotSpot(handPath);
+    static const QPoint hotSpot = IconFile::hotSpot(QResource(handPath).uncompressedData());
     const QString key = QStringLiteral("velmora-hand");
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = forDisplay(QImage(handPath));
+        pixmap = forDisplay(iconPicture(handPath));
         QPixmapCache::insert(key, pixmap);
     }
     return QCursor(pixmap, hotSpot.x(), hotSpot.y());
