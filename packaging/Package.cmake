@@ -23,7 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # screens' faces.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libsdl2-2.0-0 (>= 2.0.12), qt6-qpa-plugins, fonts-nanum, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core, fonts-liberation")
+  "libsdl2-2.0-0 (>= 2.0.16), qt6-qpa-plugins, fonts-nanum, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core, fonts-liberation")
 # Velmora runs on X11 wherever a session offers it; only a Wayland session without X11 needs
 # Qt's Wayland plugin, which brings Qt Quick along.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)

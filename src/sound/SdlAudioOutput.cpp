@@ -8,6 +8,12 @@
 
 SdlAudioOutput::SdlAudioOutput(SpeakerRenderer& renderer, const MonotonicClock& clock)
     : sdl(SdlLibrary::get()), renderer(renderer), clock(clock) {
+    // SDL keeps state, such as its error text, for every thread that calls it, and frees it only
+    // for threads it made itself. The sound card is opened on a thread that ends right after.
+    struct ThreadStateRelease {
+        const SdlLibrary& sdl;
+        ~ThreadStateRelease() { sdl.tlsCleanup(); }
+    } const release{sdl};
     // SDL would otherwise take SIGINT and SIGTERM for itself, and Velmora reads no SDL events.
     sdl.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     sdl.setHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Velmora");

@@ -24,6 +24,7 @@ SdlLibrary load() {
     find(library, sdl.openAudioDevice, "SDL_OpenAudioDevice");
     find(library, sdl.pauseAudioDevice, "SDL_PauseAudioDevice");
     find(library, sdl.closeAudioDevice, "SDL_CloseAudioDevice");
+    find(library, sdl.tlsCleanup, "SDL_TLSCleanup");
     return sdl;
 }
 } // namespace

@@ -13,6 +13,7 @@ struct SdlLibrary {
     decltype(&SDL_OpenAudioDevice) openAudioDevice;
     decltype(&SDL_PauseAudioDevice) pauseAudioDevice;
     decltype(&SDL_CloseAudioDevice) closeAudioDevice;
+    decltype(&SDL_TLSCleanup) tlsCleanup;
 
     // Loads the library on the first call and keeps it for the rest of the run. Throws
     // std::runtime_error, with the loader's reason, when it is missing or incomplete.
