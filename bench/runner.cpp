@@ -181,9 +181,10 @@ int main(int argc, char* argv[]) {
                 timing["rendered_length_error_worst_ms"], none, "< 1 ms",
                 timing["rendered_length_error_worst_ms"] < 1 &&
                     timing["rendered_tones"] == timing["gate_tones"]};
+    // Each tone is timed from its own start, so the run may be off by the four tones' errors.
     rows << Row{"four tones' run as rendered, length error, worst, ms",
-                timing["rendered_run_error_worst_ms"], none, "< 1 ms",
-                timing["rendered_run_error_worst_ms"] < 1};
+                timing["rendered_run_error_worst_ms"], none, "< 4 ms (4 x 1 ms)",
+                timing["rendered_run_error_worst_ms"] < 4};
     rows << Row{"gap between tones as rendered, worst, ms", timing["rendered_gap_worst_ms"], none,
                 "< 2 ms", timing["rendered_gap_worst_ms"] < 2};
     if (withSuite) {
