@@ -12,11 +12,21 @@ using SteadyClock = std::chrono::steady_clock;
 
 // Qt's timers count whole milliseconds and come up to one late, which a tone's length would
 // inherit. So each tick has a deadline on the steady clock: a single-shot timer wakes the event
-// loop a little before it, and the tick sleeps out the rest. Ticks then keep their time to a
+// loop a little before it, and the tick waits out the rest. Ticks then keep their time to a
 // small part of a millisecond, and deadlines a period apart never drift. The tick is posted
 // behind whatever already waits, such as the repaint after the last feedback step, so it is
 // woken early enough for that to be done first.
 constexpr milliseconds wakeEarly{3};
+// A sleeping thread wakes a tenth of a millisecond late as a rule and, now and then, more than a
+// millisecond late, which a tone's length would show. So the last stretch before a deadline is
+// waited out awake, at a cost of about a millisecond of processor time per tick.
+constexpr std::chrono::microseconds waitAwake{1000};
+
+void waitUntil(SteadyClock::time_point deadline) {
+    std::this_thread::sleep_until(deadline - waitAwake);
+    while (SteadyClock::now() < deadline) {
+    }
+}
 
 class QtClockTimer final : public ClockTimer {
   public:
@@ -55,7 +65,7 @@ class QtClockTimer final : public ClockTimer {
     void tickIfCurrent(unsigned run) {
         if (run != runs)
             return;
-        std::this_thread::sleep_until(deadline);
+        waitUntil(deadline);
         deadline += period;
         // After a stall the next tick comes a whole period on, not in a burst of missed ones.
         if (deadline < SteadyClock::now())
