@@ -30,30 +30,34 @@ QImage IconFile::decode(const QByteArray& file) {
     if (file.size() < directorySize + entrySize)
         return {};
     const qsizetype header = dword(file, directorySize + 12);
-    if (header < 0 || header > file.size() - bitmapHeaderSize)
+    if (header > file.size() - bitmapHeaderSize)
         return {};
+    const quint32 headerSize = dword(file, header);
     const qint32 width = qint32(dword(file, header + 4));
     const qint32 heightOfBoth = qint32(dword(file, header + 8)); // the colours, then the mask
     const int bitsPerPixel = word(file, header + 14);
     const quint32 compression = dword(file, header + 16);
     const quint32 paletteSize = dword(file, header + 32);
-    if (width <= 0 || width > 256 || heightOfBoth <= 0 || heightOfBoth > 512 ||
-        heightOfBoth % 2 != 0 || (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8) ||
-        compression != 0 || paletteSize > (1u << bitsPerPixel))
+    if (headerSize < bitmapHeaderSize || width <= 0 || width > 256 || heightOfBoth <= 0 ||
+        heightOfBoth > 512 || heightOfBoth % 2 != 0 ||
+        (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8) || compression != 0 ||
+        paletteSize > (1u << bitsPerPixel))
         return {};
     const qint32 height = heightOfBoth / 2;
     const qsizetype colours = paletteSize ? paletteSize : 1 << bitsPerPixel;
-    const qsizetype palette = header + dword(file, header);
+    const qsizetype colourRowBytes = rowBytes(width, bitsPerPixel);
+    const qsizetype maskRowBytes = rowBytes(width, 1);
+    const qsizetype palette = header + headerSize;
     const qsizetype pixels = palette + 4 * colours;
-    const qsizetype mask = pixels + height * rowBytes(width, bitsPerPixel);
-    if (dword(file, header) < bitmapHeaderSize || mask + height * rowBytes(width, 1) > file.size())
+    const qsizetype mask = pixels + height * colourRowBytes;
+    if (mask + height * maskRowBytes > file.size())
         return {};
 
     const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
     QImage image(width, height, QImage::Format_ARGB32);
     for (qint32 y = 0; y < height; ++y) {
-        const uchar* colourRow = bytes + pixels + (height - 1 - y) * rowBytes(width, bitsPerPixel);
-        const uchar* maskRow = bytes + mask + (height - 1 - y) * rowBytes(width, 1);
+        const uchar* colourRow = bytes + pixels + (height - 1 - y) * colourRowBytes;
+        const uchar* maskRow = bytes + mask + (height - 1 - y) * maskRowBytes;
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (qint32 x = 0; x < width; ++x) {
             const int index = bitsAt(colourRow, x, bitsPerPixel);

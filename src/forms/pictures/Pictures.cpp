@@ -7,6 +7,7 @@
 #include <QResource>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <future>
 
 static const QString smileyPath = QStringLiteral(":/pictures/smiley.ico");
@@ -40,19 +41,26 @@ static QPixmap forDisplay(const QImage& image) {
     return pixmap;
 }
 
+// Every window and control that shows a picture asks for it: each is made once and then shared
+// through Qt's pixmap cache.
+static QPixmap cached(const QString& key, const std::function<QPixmap()>& make) {
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = make();
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
 static QImage iconPicture(const QString& path) {
     return IconFile::decode(QResource(path).uncompressedData());
 }
 
-// The six windows share one frame through Qt's pixmap cache.
 QPixmap Pictures::frame() {
-    QPixmap pixmap;
-    if (!QPixmapCache::find(framePath, &pixmap)) {
+    return cached(framePath, [] {
         std::future<QImage>& decoding = frameDecoding();
-        pixmap = QPixmap::fromImage(decoding.valid() ? decoding.get() : QImage(framePath));
-        QPixmapCache::insert(framePath, pixmap);
-    }
-    return pixmap;
+        return QPixmap::fromImage(decoding.valid() ? decoding.get() : QImage(framePath));
+    });
 }
 
 // Decoding the frame takes about as long as building the menu bar, which needs no frame.
@@ -60,15 +68,8 @@ void Pictures::decodeFrameAhead() {
     frameDecoding() = std::async(std::launch::async, [] { return QImage(framePath); });
 }
 
-// Every paint of an award button asks for the smiley: it is decoded once and then shared.
 QPixmap Pictures::smiley() {
-    const QString key = QStringLiteral("velmora-smiley");
-    QPixmap pixmap;
-    if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = forDisplay(iconPicture(smileyPath));
-        QPixmapCache::insert(key, pixmap);
-    }
-    return pixmap;
+    return cached(smileyPath, [] { return forDisplay(iconPicture(smileyPath)); });
 }
 
 // The window icon: the smiley at its own size and doubled for high-density displays. Window
@@ -84,14 +85,8 @@ QImage Pictures::smileyAt(int size) {
     return blocky(iconPicture(smileyPath), size);
 }
 
-// Every clickable control of every screen asks for the hand as the screen is built.
 QCursor Pictures::hand() {
     static const QPoint hotSpot = IconFile::hotSpot(QResource(handPath).uncompressedData());
-    const QString key = QStringLiteral("velmora-hand");
-    QPixmap pixmap;
-    if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = forDisplay(iconPicture(handPath));
-        QPixmapCache::insert(key, pixmap);
-    }
-    return QCursor(pixmap, hotSpot.x(), hotSpot.y());
+    return QCursor(cached(handPath, [] { return forDisplay(iconPicture(handPath)); }), hotSpot.x(),
+                   hotSpot.y());
 }
