@@ -2,9 +2,9 @@
 
 #include "Measure.h"
 #include "ToneFinder.h"
+#include "program/Screens.h"
 #include "shell/Label.h"
 #include "shell/QtClock.h"
-#include "shell/Shell.h"
 #include "shell/TextBox.h"
 #include "shell/UrlOpener.h"
 #include "sound/EmulatedSpeaker.h"
@@ -31,13 +31,16 @@ class StampingClock final : public Clock {
   public:
     std::vector<std::int64_t> feedbackTicks;
 
-    std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick) override {
+    std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick,
+                                            TimerPrecision precision) override {
         auto timer = std::make_unique<Stamping>(*this);
-        timer->inner = real.createTimer([stamping = timer.get(), onTick = std::move(onTick)] {
-            if (stamping->firstInterval == feedbackPeriodMs)
-                stamping->clock.feedbackTicks.push_back(monotonicNs());
-            onTick();
-        });
+        timer->inner = real.createTimer(
+            [stamping = timer.get(), onTick = std::move(onTick)] {
+                if (stamping->firstInterval == feedbackPeriodMs)
+                    stamping->clock.feedbackTicks.push_back(monotonicNs());
+                onTick();
+            },
+            precision);
         return timer;
     }
     void processEventsOnce() override { real.processEventsOnce(); }
@@ -219,8 +222,9 @@ int runTiming(int answerCount) {
     StampingClock clock;
     auto speaker = std::make_unique<CapturedSpeaker>();
     DesktopUrlOpener urlOpener;
-    Shell shell({clock, *speaker, urlOpener,
-                 [] { return QGuiApplication::primaryScreen()->geometry().width(); }});
+    Screens shell(
+        {clock, urlOpener, [] { return QGuiApplication::primaryScreen()->geometry().width(); }},
+        *speaker);
     shell.start();
 
     std::vector<Answer> answers;
@@ -231,7 +235,7 @@ int runTiming(int answerCount) {
             return;
         }
         if (answers.size() % 10 == 0) {
-            const int test = 1 + int(answers.size() / 10) % 5;
+            const TestNumber test = TestNumber::all()[answers.size() / 10 % TestNumber::count];
             clickWidget(shell.frmMain().testNumber(test));
             screen = &shell.frm(test);
             clickWidget(screen->label("lblComment"));

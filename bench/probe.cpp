@@ -1,9 +1,9 @@
 // Velmora measured from the inside, one measurement per run: `bench_probe MODE`.
+#include "ManualClock.h"
 #include "Measure.h"
 #include "TimingRun.h"
+#include "program/Program.h"
 #include "shell/Label.h"
-#include "shell/ManualClock.h"
-#include "shell/Program.h"
 #include "shell/TextBox.h"
 #include "sound/SilentPorts.h"
 #include "sound/Speaker.h"
@@ -33,7 +33,7 @@ int memory(bool withSoundCard) {
     const std::unique_ptr<PortIo> speaker =
         withSoundCard ? openSpeaker() : std::make_unique<SilentPorts>();
     DesktopUrlOpener urlOpener;
-    Shell shell({clock, *speaker, urlOpener, [] { return 1024; }});
+    Screens shell({clock, urlOpener, [] { return 1024; }}, *speaker);
     shell.start();
     flushClosedWindows();
     TestScreen& screen = shell.frm(1);
@@ -50,7 +50,7 @@ int memory(bool withSoundCard) {
     long firstRss = 0;
     constexpr int openings = 20;
     for (int opening = 1; opening <= openings; ++opening) {
-        clickWidget(shell.frmMain().testNumber(1 + opening % 4));
+        clickWidget(shell.frmMain().testNumber(TestNumber::all()[opening % 4]));
         flushClosedWindows();
         if (opening == 1)
             firstRss = statusKb("VmRSS");
@@ -63,7 +63,7 @@ int memory(bool withSoundCard) {
 int feedbackLoad() {
     Program program;
     program.start();
-    Shell& shell = program.shell();
+    Screens& shell = program.screens();
     TestScreen& screen = shell.frm(1);
     double cpuBefore = 0;
     std::int64_t start = 0;

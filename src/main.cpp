@@ -1,4 +1,4 @@
-#include "shell/Program.h"
+#include "program/Program.h"
 
 #include <QApplication>
 
@@ -9,6 +9,8 @@ int main(int, char* argv[]) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     nameApplication();
+    if (!hasDisplay())
+        return 1;
     Program program;
     program.start();
     return QApplication::exec();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Colour.h"
+#include "forms/StoredColour.h"
 
 #include <span>
 #include <string_view>
@@ -40,7 +40,8 @@ struct ControlDef {
     StoredColour fillColour = SystemColour::windowText;
     bool fillSolid = false;
     Picture picture = Picture::None;
-    int interval = 0; // milliseconds, for a timer
+    int interval = 0;     // milliseconds, for a timer
+    bool precise = false; // a timer that times what is heard, so it keeps to the millisecond
 };
 
 struct WindowDef {

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "forms/FormDef.h"
+#include "forms/TestNumber.h"
 
 extern const FormDef frmMainForm;
 extern const FormDef frmIntroForm;
-// The five test screens share one design; test 1 … 5.
-const FormDef& testForm(int test);
+// The five test screens share one design.
+const FormDef& testForm(TestNumber test);

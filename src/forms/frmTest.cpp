@@ -60,13 +60,13 @@ constexpr ControlDef feedbackLine(std::string_view name, int x1, int y1, int x2,
 }
 
 constexpr ControlDef controls[] = {
-    {.kind = Timer, .name = "TimerSound"},
+    {.kind = Timer, .name = "TimerSound", .precise = true},
     answerBox("txtY", 2160),
     answerBox("txtN", 4920),
     {.kind = TextBox, .name = "txtQ", .text = "0", .left = 2880, .top = 1320, .width = 615,
      .height = 495, .font = batang18, .foreColour = windowText, .backColour = windowBackground,
      .alignment = Centre},
-    {.kind = Timer, .name = "tmrR", .enabled = false, .interval = 200},
+    {.kind = Timer, .name = "tmrR", .enabled = false, .interval = 200, .precise = true},
     {.kind = Label, .name = "lblComment", .left = 1800, .top = 3480, .width = 5355, .height = 360,
      .font = batang18, .backColour = rgb(255, 192, 128), .alignment = Centre, .autoSize = true,
      .handPointer = true},
@@ -109,7 +109,7 @@ struct Difference {
     std::string_view title;
     StoredColour backColour;
 };
-constexpr Difference differences[] = {
+constexpr Difference differences[TestNumber::count] = {
     {"Velmora - 1", rgb(255, 192, 128)}, {"Velmora - 2", rgb(255, 128, 0)},
     {"Velmora - 3", rgb(255, 128, 0)},   {"Velmora - 4", rgb(255, 128, 0)},
     {"Velmora - 5", rgb(255, 128, 0)},
@@ -133,7 +133,7 @@ FormDef makeForm(const Controls& controls, const Difference& difference) {
 }
 } // namespace
 
-const FormDef& testForm(int test) {
+const FormDef& testForm(TestNumber test) {
     static const auto controlSets = [] {
         std::array<Controls, std::size(differences)> sets;
         for (std::size_t i = 0; i < sets.size(); ++i)
@@ -146,6 +146,6 @@ const FormDef& testForm(int test) {
             forms[i] = makeForm(controlSets[i], differences[i]);
         return forms;
     }();
-    return forms.at(test - 1);
+    return forms[test.index()];
 }
 // clang-format on

@@ -5,7 +5,7 @@ namespace {
 // test 4: present and past forms of "to be"; test 5: present-tense verbs with and without -s.
 // A question to a row, as the banks are printed.
 // clang-format off
-constexpr QuestionBank banks[] = {
+constexpr QuestionBank banks[TestNumber::count] = {
     {{
         {" I ..... a girl. ", "am", "is",
          " I am a girl. ",
@@ -170,6 +170,6 @@ constexpr QuestionBank banks[] = {
 // clang-format on
 } // namespace
 
-const QuestionBank& questionBank(int test) {
-    return banks[test - 1];
+const QuestionBank& questionBank(TestNumber test) {
+    return banks[test.index()];
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/TestNumber.h"
+
 #include <array>
 #include <string_view>
 
@@ -16,5 +18,4 @@ struct Question {
 // The ten questions of one test, in the order they are asked.
 using QuestionBank = std::array<Question, 10>;
 
-// The bank of test 1 … 5.
-const QuestionBank& questionBank(int test);
+const QuestionBank& questionBank(TestNumber test);

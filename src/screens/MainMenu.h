@@ -1,21 +1,26 @@
 #pragma once
 
+#include "forms/TestNumber.h"
 #include "shell/Screen.h"
+
+class Intro;
 
 // frmMain: the menu bar with the five test numbers, their smiley awards and Close.
 class MainMenu final : public Screen {
     Q_OBJECT
   public:
-    explicit MainMenu(Shell& shell);
+    MainMenu(Shell& shell, Intro& frmIntro);
 
     // The smiley award of a test, and the number it covers.
-    Button& award(int test);
-    Label& testNumber(int test);
+    Button& award(TestNumber test);
+    Label& testNumber(TestNumber test);
 
   private:
     void connectHandlers() override;
     void Form_Load() override;
-    void testNumber_Click(int test);
+    void testNumber_Click(TestNumber test);
     void cmdClose_Click();
     void Timer1_Timer();
+
+    Intro& frmIntro;
 };

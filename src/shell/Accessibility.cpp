@@ -103,8 +103,5 @@ QAccessibleInterface* accessibleScreenPart(const QString&, QObject* object) {
 } // namespace
 
 void installAccessibility() {
-    static bool installed = false;
-    if (!installed)
-        QAccessible::installFactory(accessibleScreenPart);
-    installed = true;
+    QAccessible::installFactory(accessibleScreenPart);
 }

@@ -1,6 +1,7 @@
 #include "shell/Button.h"
 
 #include "forms/pictures/Pictures.h"
+#include "shell/Colour.h"
 #include "shell/Edges.h"
 
 #include <QPainter>

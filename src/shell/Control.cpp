@@ -1,7 +1,6 @@
 #include "shell/Control.h"
 
 #include "forms/pictures/Pictures.h"
-#include "shell/Accessibility.h"
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
 
@@ -9,7 +8,6 @@
 #include <QMouseEvent>
 
 Control::Control(const ControlDef& def, QWidget* client) : QWidget(client) {
-    installAccessibility();
     setObjectName(QString::fromUtf8(def.name.data(), qsizetype(def.name.size())));
     setGeometry(pixels(def.left), pixels(def.top), pixels(def.width), pixels(def.height));
     setFont(fontFor(def.font));

@@ -29,6 +29,8 @@ class Control : public QWidget {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The second press of a double click starts no click of its own: a double click is one click.
+    void mouseDoubleClickEvent(QMouseEvent*) override {}
     bool pressed() const { return buttonDown; }
     // The role while nothing handles the control's clicks.
     virtual QAccessible::Role passiveRole() const { return QAccessible::StaticText; }

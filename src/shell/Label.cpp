@@ -1,5 +1,6 @@
 #include "shell/Label.h"
 
+#include "shell/Colour.h"
 #include "shell/Edges.h"
 
 #include <QPainter>

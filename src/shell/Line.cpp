@@ -1,5 +1,6 @@
 #include "shell/Line.h"
 
+#include "shell/Colour.h"
 #include "shell/Twips.h"
 
 #include <QPainter>

@@ -28,9 +28,9 @@ void waitUntil(SteadyClock::time_point deadline) {
     }
 }
 
-class QtClockTimer final : public ClockTimer {
+class PreciseTimer final : public ClockTimer {
   public:
-    explicit QtClockTimer(std::function<void()> onTick) : onTick(std::move(onTick)) {
+    explicit PreciseTimer(std::function<void()> onTick) : onTick(std::move(onTick)) {
         timer.setTimerType(Qt::PreciseTimer);
         timer.setSingleShot(true);
         // Qt never re-enters a timer's own event, but a tick must be able to run while an
@@ -81,10 +81,29 @@ class QtClockTimer final : public ClockTimer {
     milliseconds period{0};
     SteadyClock::time_point deadline;
 };
+
+// The one-second timers of the menu and the introduction: nobody notices a late tick there, and
+// Qt may gather their wake-ups with others'.
+class CoarseTimer final : public ClockTimer {
+  public:
+    explicit CoarseTimer(std::function<void()> onTick) {
+        timer.setTimerType(Qt::CoarseTimer);
+        QObject::connect(&timer, &QTimer::timeout, std::move(onTick));
+    }
+
+    void start(int intervalMs) override { timer.start(intervalMs); }
+    void stop() override { timer.stop(); }
+
+  private:
+    QTimer timer;
+};
 } // namespace
 
-std::unique_ptr<ClockTimer> QtClock::createTimer(std::function<void()> onTick) {
-    return std::make_unique<QtClockTimer>(std::move(onTick));
+std::unique_ptr<ClockTimer> QtClock::createTimer(std::function<void()> onTick,
+                                                 TimerPrecision precision) {
+    if (precision == TimerPrecision::Precise)
+        return std::make_unique<PreciseTimer>(std::move(onTick));
+    return std::make_unique<CoarseTimer>(std::move(onTick));
 }
 
 void QtClock::processEventsOnce() {

@@ -12,7 +12,6 @@
 
 #include <cmath>
 #include <ranges>
-#include <stdexcept>
 
 namespace {
 constexpr int borderTwips = twipsPerPixel;
@@ -133,9 +132,13 @@ void Screen::record(const char* operation) {
 
 template <class C> C& Screen::find(const char* name) {
     load();
-    if (auto* control = qobject_cast<C*>(controls.value(QString::fromLatin1(name))))
-        return *control;
-    throw std::out_of_range("no control " + std::string(name) + " on " + screenName.toStdString());
+    auto* control = qobject_cast<C*>(controls.value(QString::fromLatin1(name)));
+    // Handlers name only controls of their own screen's table, so a miss is a fault in the code.
+    // It stops the program here: nothing may be thrown through Qt's event loop.
+    if (!control)
+        qFatal("velmora: %s has no %s named %s", qPrintable(screenName),
+               C::staticMetaObject.className(), name);
+    return *control;
 }
 
 Control& Screen::control(const char* name) {

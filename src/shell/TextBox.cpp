@@ -1,5 +1,6 @@
 #include "shell/TextBox.h"
 
+#include "shell/Colour.h"
 #include "shell/Edges.h"
 
 #include <QPainter>

@@ -1,8 +1,10 @@
 #include "shell/Timer.h"
 
 Timer::Timer(const ControlDef& def, Clock& clock, QObject* window)
-    : QObject(window), clockTimer(clock.createTimer([this] { emit tick(); })), period(def.interval),
-      on(def.enabled) {
+    : QObject(window),
+      clockTimer(clock.createTimer([this] { emit tick(); },
+                                   def.precise ? TimerPrecision::Precise : TimerPrecision::Coarse)),
+      period(def.interval), on(def.enabled) {
     setObjectName(QString::fromUtf8(def.name.data(), qsizetype(def.name.size())));
     restart();
 }

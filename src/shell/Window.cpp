@@ -1,7 +1,7 @@
 #include "shell/Window.h"
 
 #include "forms/pictures/Pictures.h"
-#include "shell/Accessibility.h"
+#include "shell/Colour.h"
 #include "shell/Edges.h"
 #include "shell/Twips.h"
 
@@ -38,7 +38,6 @@ class ClientArea final : public QWidget {
 Window::Window(const WindowDef& def)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       clientArea(new ClientArea(def, this)) {
-    installAccessibility();
     setFixedSize(pixels(def.clientWidth) + 2 * border, pixels(def.clientHeight) + 2 * border);
     move(pixels(def.left) - border, pixels(def.top) - border);
     if (def.smileyIcon)
@@ -48,6 +47,14 @@ Window::Window(const WindowDef& def)
 void Window::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     fillOutline(painter, rect(), border, Qt::black);
+}
+
+void Window::putOnTop() {
+    if (!(windowFlags() & Qt::WindowStaysOnTopHint))
+        setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Raising again covers windows that went above the menu despite the hint, as they can
+    // without a window manager or under one that ignores it.
+    raise();
 }
 
 void Window::hideAndRelease() {

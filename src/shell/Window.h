@@ -12,6 +12,8 @@ class Window final : public QWidget {
     explicit Window(const WindowDef& def);
 
     QWidget& client() const { return *clientArea; }
+    // Above every window that is not itself kept on top, and kept there, without moving.
+    void putOnTop();
     // Hides the window and hands back what the window system holds for it, above all the copy
     // of its picture, which a hidden screen never needs; showing it again makes them anew.
     void hideAndRelease();

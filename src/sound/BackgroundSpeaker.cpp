@@ -15,6 +15,11 @@ std::uint8_t BackgroundSpeaker::vbInp(std::uint16_t port) {
     return speaker().vbInp(port);
 }
 
+void BackgroundSpeaker::switchSpeakerOff() {
+    if (opened)
+        opened->switchSpeakerOff();
+}
+
 PortIo& BackgroundSpeaker::speaker() {
     if (!opened)
         opened = opening.valid() ? opening.get() : openSpeaker();

@@ -30,7 +30,7 @@ void PlayTone(PortIo& ports, ToneWait& screen, double frequency, std::int16_t du
     ports.vbOut(timerCommandPort, channel2SquareWaveLowHigh);
     ports.vbOut(timerChannel2Port, lowByte);
     ports.vbOut(timerChannel2Port, highByte);
-    std::uint8_t systemControl = ports.vbInp(systemControlPort);
+    const std::uint8_t systemControl = ports.vbInp(systemControlPort);
     ports.vbOut(systemControlPort, systemControl | speakerGateBits);
 
     screen.setToneDone(false);
@@ -39,6 +39,5 @@ void PlayTone(PortIo& ports, ToneWait& screen, double frequency, std::int16_t du
     while (!screen.toneDone())
         screen.processEventsOnce();
 
-    systemControl = ports.vbInp(systemControlPort);
-    ports.vbOut(systemControlPort, systemControl & ~speakerGateBits);
+    ports.switchSpeakerOff();
 }

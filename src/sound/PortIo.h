@@ -17,4 +17,6 @@ class PortIo {
     virtual ~PortIo() = default;
     virtual void vbOut(std::uint16_t port, std::uint8_t value) = 0;
     virtual std::uint8_t vbInp(std::uint16_t port) = 0;
+    // Closes the gate and clears the speaker data bit, leaving the port's other bits as they are.
+    virtual void switchSpeakerOff();
 };

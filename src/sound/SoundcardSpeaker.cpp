@@ -15,12 +15,11 @@ SoundcardSpeaker::SoundcardSpeaker()
       speaker(clock, renderer) {}
 
 SoundcardSpeaker::~SoundcardSpeaker() {
-    const std::uint8_t systemControl = speaker.vbInp(systemControlPort);
-    if ((systemControl & speakerGateBits) == 0)
+    if ((speaker.vbInp(systemControlPort) & speakerGateBits) == 0)
         return;
     // The program ends during a tone: switch the speaker off and let its fade-out be played
     // before the audio closes, which would otherwise cut the tone with a click.
-    speaker.vbOut(systemControlPort, systemControl & ~speakerGateBits);
+    speaker.switchSpeakerOff();
     std::this_thread::sleep_for(fadeOutHeard);
 }
 

@@ -1,7 +1,6 @@
 #include "screens/MainMenu.h"
 #include "shell/Button.h"
 #include "shell/Label.h"
-#include "shell/Shell.h"
 #include "shell/TextBox.h"
 #include "test/Counters.h"
 #include "test/TestScreen.h"
@@ -10,7 +9,7 @@ void TestScreen::chooseComment() {
     // Five separate checks in this order, each reading the score afresh.
     Label& comment = label("lblComment");
     if (toNumber(label("lblScore").caption()) == 100) {
-        if (testNumber == 1) {
+        if (testNumber == TestNumber(1)) {
             comment.setCaption(" Congratulation ! you are awarded with a smiley face. ");
             handBackAward();
         } else {
@@ -29,13 +28,13 @@ void TestScreen::chooseComment() {
 
 void TestScreen::claimAward() {
     // Test 1 rewards a full mark as the test ends; the others when the pupil claims it here.
-    if (testNumber == 1)
+    if (testNumber == TestNumber(1))
         return;
     if (toNumber(textBox("txtQ").text()) == 10 && label("lblScore").caption() == "100")
         handBackAward();
 }
 
 void TestScreen::handBackAward() {
-    shell.frmMain().award(testNumber).setVisible(true);
-    shell.frmMain().testNumber(testNumber).setEnabled(false);
+    frmMain.award(testNumber).setVisible(true);
+    frmMain.testNumber(testNumber).setEnabled(false);
 }

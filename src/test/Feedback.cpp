@@ -91,7 +91,7 @@ void TestScreen::judge() {
 }
 
 void TestScreen::PlayTone(double frequency, std::int16_t duration) {
-    ::PlayTone(shell.ports(), *this, frequency, duration);
+    ::PlayTone(ports, *this, frequency, duration);
 }
 
 void TestScreen::TimerSound_Timer() {

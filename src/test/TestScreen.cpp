@@ -8,12 +8,12 @@
 #include "test/Counters.h"
 
 namespace {
-constexpr const char* screenNames[] = {"frm1", "frm2", "frm3", "frm4", "frm5"};
+constexpr const char* screenNames[TestNumber::count] = {"frm1", "frm2", "frm3", "frm4", "frm5"};
 } // namespace
 
-TestScreen::TestScreen(Shell& shell, int test)
-    : Screen(shell, screenNames[test - 1], testForm(test)), testNumber(test),
-      bank(questionBank(test)) {}
+TestScreen::TestScreen(Shell& shell, MainMenu& frmMain, PortIo& ports, TestNumber test)
+    : Screen(shell, screenNames[test.index()], testForm(test)), frmMain(frmMain), ports(ports),
+      testNumber(test), bank(questionBank(test)) {}
 
 void TestScreen::connectHandlers() {
     connect(&label("lblComment"), &Label::clicked, this, &TestScreen::lblComment_Click);

@@ -1,17 +1,21 @@
 #pragma once
 
-#include "questions/Question.h"
+#include "forms/TestNumber.h"
+#include "questions/Presentation.h"
 #include "shell/Screen.h"
 #include "sound/PlayTone.h"
 
 #include <cstdint>
 
+class MainMenu;
+class PortIo;
+
 // frm1 … frm5: one test of ten questions. The five screens differ only in their question bank
 // and in how a full mark is rewarded.
-class TestScreen final : public Screen, private ToneWait {
+class TestScreen final : public Screen, private ToneWait, private QuestionSheet {
     Q_OBJECT
   public:
-    TestScreen(Shell& shell, int test);
+    TestScreen(Shell& shell, MainMenu& frmMain, PortIo& ports, TestNumber test);
 
   private:
     void connectHandlers() override;
@@ -25,7 +29,9 @@ class TestScreen final : public Screen, private ToneWait {
 
     // The question presentation.
     void txtQ_Change();
-    void present(const Question& question, int questionNumber);
+    void setTextBoxText(const char* textBox, std::string_view text) override;
+    void setLabelCaption(const char* label, std::string_view caption) override;
+    void showLabel(const char* label) override;
 
     // The answer feedback.
     void txtY_Click();
@@ -47,7 +53,9 @@ class TestScreen final : public Screen, private ToneWait {
     void armToneTimer(std::int16_t durationMs) override;
     void processEventsOnce() override;
 
-    const int testNumber;
+    MainMenu& frmMain;
+    PortIo& ports;
+    const TestNumber testNumber;
     const QuestionBank& bank;
     std::int16_t stepCount = 0;
     bool toneIsDone = true;

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "ManualClock.h"
+#include "RecordingPorts.h"
 #include "WindowClick.h"
+#include "program/Screens.h"
 #include "shell/Label.h"
-#include "shell/ManualClock.h"
-#include "shell/Shell.h"
+#include "shell/Shape.h"
 #include "shell/TextBox.h"
+#include "shell/Timer.h"
 #include "shell/UrlOpener.h"
-#include "sound/RecordingPorts.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -25,21 +27,59 @@ struct RecordingUrlOpener final : UrlOpener {
     QList<QUrl> opened;
 };
 
-// The program as the tests drive it: time on a manual clock, the speaker's ports recorded,
-// web addresses recorded instead of opened, and a display of a chosen width.
+// Velmora as the tests drive it, and a pupil at it: time on a manual clock and the speaker's
+// ports recorded unless the test hands in a clock and a speaker of its own, web addresses
+// recorded instead of opened, a display of a chosen width, and every click made through the
+// windows as a pupil makes it.
 struct Harness {
     ManualClock clock;
     RecordingPorts ports;
     RecordingUrlOpener urls;
     int displayWidth = 1024;
-    Shell shell{{clock, ports, urls, [this] { return displayWidth; }}};
+    Screens screens;
 
-    Harness() { quietenUnraisableWindows(); }
+    Harness() : Harness(clock, ports) {}
+    Harness(Clock& runningClock, PortIo& speaker)
+        : screens({runningClock, urls, [this] { return displayWidth; }}, speaker) {
+        quietenUnraisableWindows();
+    }
     ~Harness() { flushClosedWindows(); }
 
     // Closed screens hand their widgets to the event loop to delete; the tests have no loop.
     static void flushClosedWindows() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    static TestNumber test(int number) { return TestNumber::from(number).value(); }
+    TestScreen& frm(int number) { return screens.frm(test(number)); }
+
+    // Clicks the test's number on the menu, starting the program first if it has not started.
+    TestScreen& open(int number) {
+        if (screens.frmMain().state() == ScreenState::NotLoaded)
+            screens.start();
+        clickThroughWindow(screens.frmMain().testNumber(test(number)));
+        return frm(number);
+    }
+    // Opens the test and clicks its start prompt.
+    TestScreen& startTest(int number) {
+        TestScreen& screen = open(number);
+        clickThroughWindow(screen.label("lblComment"));
+        return screen;
+    }
+    void pick(TestScreen& screen, bool right) {
+        clickThroughWindow(screen.textBox(right ? "txtY" : "txtN"));
+    }
+    // Picks a word and waits out the whole feedback, tones included, on the manual clock.
+    void answer(TestScreen& screen, bool right) {
+        pick(screen, right);
+        clock.advance(7000);
+    }
+    // Answers all ten questions, the first `rightAnswers` of them rightly, and ends the test.
+    void takeTest(TestScreen& screen, int rightAnswers) {
+        for (int question = 1; question <= 10; ++question) {
+            answer(screen, question <= rightAnswers);
+            clickThroughWindow(screen.label("lblNext"));
+        }
     }
 };
 
@@ -47,4 +87,14 @@ struct Harness {
 // disabled or hidden controls get nothing and whatever lies on top gets the click.
 inline void click(QWidget& control) {
     clickThroughWindow(control);
+}
+
+// A test screen as every opening leaves it: nothing of an earlier test, no feedback under way.
+inline bool isFresh(TestScreen& screen) {
+    return screen.textBox("txtQ").text() == "0" && screen.label("lblScore").caption() == "0" &&
+           screen.label("lblMistake").caption() == "0" && screen.label("lblComment").visible() &&
+           !screen.label("lblNext").visible() && !screen.label("lblCorrect").visible() &&
+           !screen.label("lblWrong").visible() && !screen.timer("tmrR").enabled() &&
+           screen.shape("Shape2").fillStyle() == FillStyle::Transparent &&
+           screen.shape("Shape3").fillStyle() == FillStyle::Transparent;
 }

@@ -1,5 +1,6 @@
 // What a screen reader finds on the screens, and hears while a pupil takes a test.
-#include "Pupil.h"
+#include "Harness.h"
+#include "shell/Accessibility.h"
 #include "shell/Timer.h"
 #include "shell/Window.h"
 
@@ -66,6 +67,7 @@ void listen(QAccessibleEvent* event) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { installAccessibility(); }
     void theMenuAndIntroductionReadInOrder();
     void aTestReadsAsThePupilSeesIt();
     void aFullMarkShowsTheAwardInsteadOfTheNumber();
@@ -75,35 +77,33 @@ class AccessibilityTest : public QObject {
 
 void AccessibilityTest::theMenuAndIntroductionReadInOrder() {
     Harness h;
-    h.shell.start();
+    h.screens.start();
     QCOMPARE(
-        treeOf(h.shell.frmMain()),
+        treeOf(h.screens.frmMain()),
         QStringList({"Window 'Velmora'", "  Client ''", "    StaticText 'Velmora'",
                      "    StaticText 'Test No.'", "    Button '1' [press]",
                      "    Button '2' [press]", "    Button '3' [press]", "    Button '4' [press]",
                      "    Button '5' [press]", "    Button 'Close' [press]"}));
-    const QStringList intro = treeOf(h.shell.frmIntro());
+    const QStringList intro = treeOf(h.screens.frmIntro());
     QCOMPARE(intro.mid(0, 3), QStringList({"Window 'Welcome to Velmora'", "  Client ''",
                                            "    StaticText 'Welcome to Velmora'"}));
     QCOMPARE(intro.mid(intro.size() - 2),
              QStringList({"    Button 'You may start now.' [press]",
                           "    Link 'Click here to visit https://velmora.example to download "
                           "more test or other freeware.' [press]"}));
-    checkParentsKnowTheirChildren(accessible(h.shell.frmMain().window()));
-    checkParentsKnowTheirChildren(accessible(h.shell.frmIntro().window()));
+    checkParentsKnowTheirChildren(accessible(h.screens.frmMain().window()));
+    checkParentsKnowTheirChildren(accessible(h.screens.frmIntro().window()));
 }
 
 void AccessibilityTest::aTestReadsAsThePupilSeesIt() {
     Harness h;
-    h.shell.start();
-    h.shell.openTest(1);
-    TestScreen& screen = h.shell.frm(1);
+    h.screens.start();
+    h.screens.openTest(1);
+    TestScreen& screen = h.screens.frm(1);
     QVERIFY(treeOf(screen).contains(
         "    Button ' This is a small test created by Tovrin. Click here to start.' [press]"));
-
-    Pupil pupil{h};
-    pupil.startTest(1);
-    pupil.answer(screen, true);
+    h.startTest(1);
+    h.answer(screen, true);
     QCOMPARE(treeOf(screen),
              QStringList({"Window 'Velmora - 1'", "  Client ''", "    StaticText 'Velmora - 1'",
                           "    StaticText 'Question'", "    StaticText '1'",
@@ -118,20 +118,19 @@ void AccessibilityTest::aTestReadsAsThePupilSeesIt() {
 
 void AccessibilityTest::aFullMarkShowsTheAwardInsteadOfTheNumber() {
     Harness h;
-    Pupil pupil{h};
-    TestScreen& screen = pupil.startTest(1);
-    pupil.takeTest(screen, 10);
+    TestScreen& screen = h.startTest(1);
+    h.takeTest(screen, 10);
     QVERIFY(treeOf(screen).contains(
         "    Button ' Congratulation ! you are awarded with a smiley face. ' [press]"));
-    QCOMPARE(treeOf(h.shell.frmMain()).mid(4, 2),
+    QCOMPARE(treeOf(h.screens.frmMain()).mid(4, 2),
              QStringList({"    Graphic 'Smiley face award'", "    Button '1' disabled [press]"}));
 }
 
 void AccessibilityTest::pressingDoesWhatAClickDoes() {
     Harness h;
-    h.shell.start();
-    press(h.shell.frmMain().testNumber(2));
-    TestScreen& screen = h.shell.frm(2);
+    h.screens.start();
+    press(h.screens.frmMain().testNumber(2));
+    TestScreen& screen = h.screens.frm(2);
     QCOMPARE(screen.state(), ScreenState::Shown);
 
     // The answer boxes are locked until the test starts, for a screen reader as for the mouse.
@@ -150,12 +149,11 @@ void AccessibilityTest::changesAreAnnouncedAsTheyHappen() {
         QSKIP("No accessibility bus in this run");
     QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
     Harness h;
-    Pupil pupil{h};
-    TestScreen& screen = pupil.startTest(1);
+    TestScreen& screen = h.startTest(1);
     const auto previous = QAccessible::installUpdateHandler(listen);
-    pupil.answer(screen, false);
+    h.answer(screen, false);
     click(screen.label("lblNext"));
-    pupil.answer(screen, true);
+    h.answer(screen, true);
     QAccessible::installUpdateHandler(previous);
 
     qsizetype heardAt = 0;

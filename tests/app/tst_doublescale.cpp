@@ -52,13 +52,13 @@ class DoubleScaleTest : public QObject {
 
 void DoubleScaleTest::theScreensKeepTheirArrangement() {
     Harness h;
-    h.shell.start();
-    h.shell.openTest(3);
-    Window& menu = h.shell.frmMain().window();
-    Window& test = h.shell.frm(3).window();
+    h.screens.start();
+    h.screens.openTest(3);
+    Window& menu = h.screens.frmMain().window();
+    Window& test = h.screens.frm(3).window();
     QCOMPARE(menu.geometry(), QRect(210, 0, 603, 87));
     QCOMPARE(test.geometry(), QRect(210, 80, 603, 504));
-    QCOMPARE(h.shell.frm(3).label("lblComment").geometry().topLeft(), QPoint(120, 232));
+    QCOMPARE(h.screens.frm(3).label("lblComment").geometry().topLeft(), QPoint(120, 232));
     const QPixmap onDisplay = test.grab();
     QCOMPARE(onDisplay.size(), QSize(1206, 1008));
     QCOMPARE(onDisplay.devicePixelRatio(), 2.0);
@@ -83,11 +83,11 @@ void DoubleScaleTest::outlinesEdgesAndLinesFallOnWholePixels() {
     QFETCH(QString, control);
     QFETCH(int, band);
     Harness h;
-    h.shell.start();
-    h.shell.openTest(1);
-    TestScreen& test = h.shell.frm(1);
+    h.screens.start();
+    h.screens.openTest(1);
+    TestScreen& test = h.screens.frm(1);
     test.shape("Shape3").setFillStyle(FillStyle::Solid);
-    MainMenu& menu = h.shell.frmMain();
+    MainMenu& menu = h.screens.frmMain();
     menu.award(1).setVisible(true);
 
     QWidget* widget = &test.window();

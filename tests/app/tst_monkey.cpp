@@ -7,6 +7,7 @@
 #include "forms/WebSite.h"
 #include "shell/Button.h"
 #include "shell/Window.h"
+#include "sound/SilentPorts.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
@@ -32,13 +33,16 @@ class WatchedClock final : public Clock {
     WatchedClock(ManualClock& time, std::function<void()> afterTick)
         : time(time), afterTick(std::move(afterTick)) {}
 
-    std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick) override {
-        return time.createTimer([this, onTick = std::move(onTick)] {
-            // The tick may close its own screen and so delete this very closure.
-            WatchedClock& clock = *this;
-            onTick();
-            clock.afterTick();
-        });
+    std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick,
+                                            TimerPrecision precision) override {
+        return time.createTimer(
+            [this, onTick = std::move(onTick)] {
+                // The tick may close its own screen and so delete this very closure.
+                WatchedClock& clock = *this;
+                onTick();
+                clock.afterTick();
+            },
+            precision);
     }
     void processEventsOnce() override {
         if (!toneRunStart)
@@ -60,22 +64,6 @@ class WatchedClock final : public Clock {
     std::function<void()> afterTick;
     int toneWaits = 0;
     std::optional<std::int64_t> toneRunStart;
-};
-
-// Only the speaker gate is kept: a log of every access would grow for the whole run.
-class GatePorts final : public PortIo {
-  public:
-    void vbOut(std::uint16_t port, std::uint8_t value) override {
-        if (port == systemControlPort)
-            systemControl = value;
-    }
-    std::uint8_t vbInp(std::uint16_t port) override {
-        return port == systemControlPort ? systemControl : 0xFF;
-    }
-    bool speakerOn() const { return (systemControl & speakerGateBits) != 0; }
-
-  private:
-    std::uint8_t systemControl = 0;
 };
 
 struct Pick {
@@ -130,8 +118,8 @@ struct MenuControls {
 
     explicit MenuControls(MainMenu& menu) : window(&menu.window()) {
         for (int test = 1; test <= 5; ++test) {
-            awards[test - 1] = &menu.award(test);
-            numbers[test - 1] = &menu.testNumber(test);
+            awards[test - 1] = &menu.award(Harness::test(test));
+            numbers[test - 1] = &menu.testNumber(Harness::test(test));
         }
     }
 };
@@ -155,7 +143,7 @@ class Session {
   public:
     Session(unsigned seed, int number, std::mt19937& random, Tally& tally)
         : seed(seed), number(number), random(random), tally(tally),
-          clock(time, [this] { afterTick(); }), shell({clock, ports, urls, [] { return 1024; }}) {
+          clock(time, [this] { afterTick(); }), program(clock, ports) {
         QObject::connect(&shell, &Shell::screenOperation, &shell,
                          [this](const QString& screen, const QString& operation) {
                              noteOperation(screen, operation);
@@ -189,7 +177,7 @@ class Session {
         Harness::flushClosedWindows();
         if (!ended)
             fail("Close did not end the program", "at the end");
-        if (ports.speakerOn())
+        if (speakerOn())
             fail("the speaker sounds after Close", "at the end");
     }
 
@@ -210,7 +198,7 @@ class Session {
             return;
         const int test = screen.back().digitValue();
         if (load)
-            tests[test - 1].emplace(shell.frm(test));
+            tests[test - 1].emplace(program.frm(test));
         if (close)
             tests[test - 1].reset();
         if (operation == QLatin1String("show")) {
@@ -260,7 +248,7 @@ class Session {
             return targets;
         std::vector<Screen*> screens{&shell.frmMain(), &shell.frmIntro()};
         for (int test = 1; test <= 5; ++test)
-            screens.push_back(&shell.frm(test));
+            screens.push_back(&program.frm(test));
         for (Screen* screen : screens)
             if (screen->state() == ScreenState::Shown)
                 for (Control* control : screen->window().findChildren<Control*>())
@@ -342,11 +330,11 @@ class Session {
     }
 
     QString brokenPromise() {
-        if (!clock.toneWaiting() && ports.speakerOn())
+        if (!clock.toneWaiting() && speakerOn())
             return "the speaker sounds with no tone playing";
         if (clock.toneRunLength() > longestToneRunMs)
             return QString("tones waited for during %1 ms").arg(*clock.toneRunLength());
-        for (const QUrl& url : urls.opened)
+        for (const QUrl& url : program.urls.opened)
             if (url.toString() != QLatin1String(webAddress.data(), webAddress.size()))
                 return "the web link opened " + url.toString();
         if (ended)
@@ -357,7 +345,7 @@ class Session {
                 continue;
             const TestInstance& test = *tests[number - 1];
             const QString where = QString("frm%1: ").arg(number);
-            const bool shown = shell.frm(number).state() == ScreenState::Shown;
+            const bool shown = program.frm(number).state() == ScreenState::Shown;
             shownTests += shown;
             if (test.window->isVisible() != shown)
                 return where + "window shown against its state";
@@ -405,15 +393,18 @@ class Session {
         return {};
     }
 
+    bool speakerOn() { return (ports.vbInp(systemControlPort) & speakerGateBits) != 0; }
+
     const unsigned seed;
     const int number;
     std::mt19937& random;
     Tally& tally;
     ManualClock time;
     WatchedClock clock;
-    GatePorts ports;
-    RecordingUrlOpener urls;
-    Shell shell;
+    // Keeps the speaker bits and no log, which would grow for the whole run.
+    SilentPorts ports;
+    Harness program;
+    Screens& shell = program.screens;
     std::unique_ptr<ClockTimer> pupil;
     int wrongWeight = 0;
     int restlessness = 1;

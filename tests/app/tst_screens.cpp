@@ -52,24 +52,26 @@ class ScreensTest : public QObject {
 
 void ScreensTest::theMenuAndIntroductionStartAsDesigned() {
     Harness h;
-    h.shell.start();
-    checkStartStates(h.shell.frmMain(), frmMainForm);
-    checkStartStates(h.shell.frmIntro(), frmIntroForm);
-    QCOMPARE(h.shell.frmIntro().label("lblWeb").caption(),
+    h.screens.start();
+    checkStartStates(h.screens.frmMain(), frmMainForm);
+    checkStartStates(h.screens.frmIntro(), frmIntroForm);
+    QCOMPARE(h.screens.frmIntro().label("lblWeb").caption(),
              "Click here to visit https://velmora.example to download more test or other "
              "freeware.");
-    QCOMPARE(h.shell.frmIntro().label("lblWeb").backColour(), 0x00FFFFC0u);
+    QCOMPARE(h.screens.frmIntro().label("lblWeb").backColour(), 0x00FFFFC0u);
     // A smiley, once shown, covers its number completely.
     for (int test = 1; test <= 5; ++test)
-        QVERIFY(h.shell.frmMain().award(test).geometry().contains(
-            h.shell.frmMain().testNumber(test).geometry()));
+        QVERIFY(h.screens.frmMain()
+                    .award(Harness::test(test))
+                    .geometry()
+                    .contains(h.screens.frmMain().testNumber(Harness::test(test)).geometry()));
 }
 
 void ScreensTest::aTestScreenStartsWithItsPromptAndLockedBoxes() {
     Harness h;
-    h.shell.start();
-    h.shell.openTest(2);
-    TestScreen& screen = h.shell.frm(2);
+    h.screens.start();
+    h.screens.openTest(2);
+    TestScreen& screen = h.screens.frm(2);
     QCOMPARE(screen.textBox("txtQ").text(), "0");
     QVERIFY(screen.label("lblComment").visible());
     QCOMPARE(screen.label("lblComment").caption(),
@@ -92,21 +94,22 @@ void ScreensTest::aTestScreenStartsWithItsPromptAndLockedBoxes() {
 
 void ScreensTest::theFiveTestScreensDifferOnlyInTitleAndColour() {
     Harness h;
-    h.shell.start();
+    h.screens.start();
     for (int test = 1; test <= 5; ++test) {
-        h.shell.frm(test).load();
-        checkStartStates(h.shell.frm(test), testForm(test), {"lblComment", "txtY", "txtN"});
-        QCOMPARE(h.shell.frm(test).label("Label4").caption(), QString("Velmora - %1").arg(test));
+        h.frm(test).load();
+        checkStartStates(h.frm(test), testForm(Harness::test(test)),
+                         {"lblComment", "txtY", "txtN"});
+        QCOMPARE(h.frm(test).label("Label4").caption(), QString("Velmora - %1").arg(test));
     }
     QCOMPARE(testForm(1).window.backColour, rgb(255, 192, 128));
     for (int test = 2; test <= 5; ++test)
-        QCOMPARE(testForm(test).window.backColour, rgb(255, 128, 0));
+        QCOMPARE(testForm(Harness::test(test)).window.backColour, rgb(255, 128, 0));
 }
 
 void ScreensTest::theWebLinkBlinksEverySecond() {
     Harness h;
-    h.shell.start();
-    Label& web = h.shell.frmIntro().label("lblWeb");
+    h.screens.start();
+    Label& web = h.screens.frmIntro().label("lblWeb");
     h.clock.advance(999);
     QCOMPARE(web.backColour(), 0x00FFFFC0u);
     h.clock.advance(1);
@@ -117,38 +120,38 @@ void ScreensTest::theWebLinkBlinksEverySecond() {
     h.clock.advance(1000);
     QCOMPARE(web.backColour(), 0x00FFFFC0u);
     // Hidden for good once a test opens, it goes on blinking.
-    h.shell.openTest(5);
+    h.screens.openTest(5);
     h.clock.advance(1000);
     QCOMPARE(web.backColour(), 0x0000FFFFu);
 }
 
 void ScreensTest::startNowOpensTestOneLikeTheMenu() {
     Harness h;
-    h.shell.start();
-    click(h.shell.frmIntro().label("Label8"));
-    QCOMPARE(h.shell.frm(1).state(), ScreenState::Shown);
+    h.screens.start();
+    click(h.screens.frmIntro().label("Label8"));
+    QCOMPARE(h.screens.frm(1).state(), ScreenState::Shown);
     for (int test = 2; test <= 5; ++test)
-        QCOMPARE(h.shell.frm(test).state(), ScreenState::Hidden);
-    QCOMPARE(h.shell.frmIntro().state(), ScreenState::Hidden);
+        QCOMPARE(h.frm(test).state(), ScreenState::Hidden);
+    QCOMPARE(h.screens.frmIntro().state(), ScreenState::Hidden);
 }
 
 void ScreensTest::theWebLinkOpensTheMakersSiteEveryTime() {
     Harness h;
-    h.shell.start();
-    click(h.shell.frmIntro().label("lblWeb"));
-    click(h.shell.frmIntro().label("lblWeb"));
+    h.screens.start();
+    click(h.screens.frmIntro().label("lblWeb"));
+    click(h.screens.frmIntro().label("lblWeb"));
     QCOMPARE(h.urls.opened, QList<QUrl>(2, QUrl("https://velmora.example")));
-    QCOMPARE(h.shell.frmIntro().state(), ScreenState::Shown);
+    QCOMPARE(h.screens.frmIntro().state(), ScreenState::Shown);
 }
 
 void ScreensTest::theWindowsHaveNoTitleBarAndAOnePixelBorder() {
     Harness h;
-    h.shell.start();
-    Window& menu = h.shell.frmMain().window();
+    h.screens.start();
+    Window& menu = h.screens.frmMain().window();
     QVERIFY(menu.windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(menu.size(), QSize(603, 87));
     QCOMPARE(menu.client().geometry(), QRect(1, 1, 601, 85));
-    QCOMPARE(h.shell.frmIntro().window().size(), QSize(603, 504));
+    QCOMPARE(h.screens.frmIntro().window().size(), QSize(603, 504));
     QVERIFY(!menu.windowIcon().isNull());
 }
 

@@ -60,11 +60,13 @@ class ShellTest : public QObject {
     void aDisabledNumberOpensNothing();
     void closeEndsTheProgramAndSilencesTheSpeaker();
     void theMenuIsPutOnTopEverySecond();
+    void aDoubleClickIsOneClick_data();
+    void aDoubleClickIsOneClick();
 };
 
 void ShellTest::touchingAControlLoadsTheScreenFirst() {
     Harness h;
-    ProbeScreen probe(h.shell);
+    ProbeScreen probe(h.screens);
     QCOMPARE(probe.state(), ScreenState::NotLoaded);
     QCOMPARE(probe.label("lblCaption").caption(), "as designed");
     QCOMPARE(probe.state(), ScreenState::Hidden);
@@ -75,7 +77,7 @@ void ShellTest::touchingAControlLoadsTheScreenFirst() {
 
 void ShellTest::closingKeepsTheScreensOwnVariablesAndStopsItsTimers() {
     Harness h;
-    ProbeScreen probe(h.shell);
+    ProbeScreen probe(h.screens);
     probe.label("lblCaption").setCaption("changed");
     h.clock.advance(250);
     QCOMPARE(probe.ticks, 2); // a hidden screen's timers tick too
@@ -93,62 +95,62 @@ void ShellTest::closingKeepsTheScreensOwnVariablesAndStopsItsTimers() {
 
 void ShellTest::hidingAScreenThatIsNotLoadedLoadsItHidden() {
     Harness h;
-    h.shell.start();
-    QSignalSpy spy(&h.shell, &Shell::screenOperation);
-    h.shell.frm(2).hide();
-    QCOMPARE(h.shell.frm(2).state(), ScreenState::Hidden);
+    h.screens.start();
+    QSignalSpy spy(&h.screens, &Shell::screenOperation);
+    h.screens.frm(2).hide();
+    QCOMPARE(h.screens.frm(2).state(), ScreenState::Hidden);
     QCOMPARE(operations(spy), QStringList({"frm2 load", "frm2 hide"}));
-    QCOMPARE(h.shell.frm(2).label("lblComment").caption(),
+    QCOMPARE(h.screens.frm(2).label("lblComment").caption(),
              " This is a small test created by Tovrin. Click here to start.");
 }
 
 void ShellTest::aHiddenWindowIsReleasedAndComesBackWhenShown() {
     Harness h;
-    h.shell.start();
-    Window& intro = h.shell.frmIntro().window();
-    h.shell.frmIntro().hide();
+    h.screens.start();
+    Window& intro = h.screens.frmIntro().window();
+    h.screens.frmIntro().hide();
     QVERIFY(!intro.testAttribute(Qt::WA_WState_Created));
-    h.shell.frmIntro().show();
+    h.screens.frmIntro().show();
     QVERIFY(intro.isVisible());
     QCOMPARE(intro.pos(), QPoint(210, 80));
-    QVERIFY(h.shell.frmIntro().label("Label8").isVisible());
+    QVERIFY(h.screens.frmIntro().label("Label8").isVisible());
 }
 
 void ShellTest::startUpShowsTheIntroductionThenTheMenu() {
     Harness h;
-    QSignalSpy spy(&h.shell, &Shell::screenOperation);
-    h.shell.start();
+    QSignalSpy spy(&h.screens, &Shell::screenOperation);
+    h.screens.start();
     QCOMPARE(operations(spy),
              QStringList({"frmMain load", "frmIntro load", "frmIntro show", "frmMain show"}));
     // The menu's load puts it on top before anything else, and the introduction's load again.
     QCOMPARE(spy.at(1).at(1).toString(), "topmost");
     QCOMPARE(spy.at(3).at(1).toString(), "topmost");
-    QCOMPARE(h.shell.frmMain().state(), ScreenState::Shown);
-    QCOMPARE(h.shell.frmIntro().state(), ScreenState::Shown);
+    QCOMPARE(h.screens.frmMain().state(), ScreenState::Shown);
+    QCOMPARE(h.screens.frmIntro().state(), ScreenState::Shown);
     for (int test = 1; test <= 5; ++test)
-        QCOMPARE(h.shell.frm(test).state(), ScreenState::NotLoaded);
+        QCOMPARE(h.frm(test).state(), ScreenState::NotLoaded);
     for (int test = 1; test <= 5; ++test) {
-        QVERIFY(h.shell.frmMain().testNumber(test).isEnabled());
-        QVERIFY(!h.shell.frmMain().award(test).visible());
+        QVERIFY(h.screens.frmMain().testNumber(Harness::test(test)).isEnabled());
+        QVERIFY(!h.screens.frmMain().award(Harness::test(test)).visible());
     }
 }
 
 void ShellTest::screensAreCentredEvenOnANarrowDisplay() {
     Harness wide;
-    wide.shell.start();
+    wide.screens.start();
     // 1024 pixels of display less 603 of window (601 of client area and a one-pixel border).
-    QCOMPARE(wide.shell.frmMain().left(), (1024 * 15 - 603 * 15) / 2.0);
-    QCOMPARE(wide.shell.frmMain().window().pos(), QPoint(210, 0));
-    QCOMPARE(wide.shell.frmIntro().window().pos(), QPoint(210, 80));
+    QCOMPARE(wide.screens.frmMain().left(), (1024 * 15 - 603 * 15) / 2.0);
+    QCOMPARE(wide.screens.frmMain().window().pos(), QPoint(210, 0));
+    QCOMPARE(wide.screens.frmIntro().window().pos(), QPoint(210, 80));
 
     Harness narrow;
     narrow.displayWidth = 500;
-    narrow.shell.start();
-    QCOMPARE(narrow.shell.frmMain().left(), -772.5);
-    QCOMPARE(narrow.shell.frmIntro().window().x(), -52);
-    narrow.shell.openTest(4);
-    QCOMPARE(narrow.shell.frm(4).left(), -772.5);
-    QCOMPARE(narrow.shell.frm(4).window().y(), 80);
+    narrow.screens.start();
+    QCOMPARE(narrow.screens.frmMain().left(), -772.5);
+    QCOMPARE(narrow.screens.frmIntro().window().x(), -52);
+    narrow.screens.openTest(4);
+    QCOMPARE(narrow.screens.frm(4).left(), -772.5);
+    QCOMPARE(narrow.screens.frm(4).window().y(), 80);
 }
 
 void ShellTest::openingATestResetsEveryTestScreenInOrder_data() {
@@ -165,11 +167,11 @@ void ShellTest::openingATestResetsEveryTestScreenInOrder() {
     QFETCH(int, test);
     QFETCH(QStringList, others);
     Harness h;
-    h.shell.start();
+    h.screens.start();
     const QString chosen = QString("frm%1").arg(test);
     for (bool again : {false, true}) {
-        QSignalSpy spy(&h.shell, &Shell::screenOperation);
-        click(h.shell.frmMain().testNumber(test));
+        QSignalSpy spy(&h.screens, &Shell::screenOperation);
+        click(h.screens.frmMain().testNumber(Harness::test(test)));
         QStringList expected;
         if (again)
             expected << chosen + " close";
@@ -181,45 +183,75 @@ void ShellTest::openingATestResetsEveryTestScreenInOrder() {
         }
         expected << "frmIntro hide";
         QCOMPARE(operations(spy), expected);
-        QCOMPARE(h.shell.frm(test).state(), ScreenState::Shown);
+        QCOMPARE(h.frm(test).state(), ScreenState::Shown);
         for (const QString& other : others)
-            QCOMPARE(h.shell.frm(other.back().digitValue()).state(), ScreenState::Hidden);
-        QCOMPARE(h.shell.frmIntro().state(), ScreenState::Hidden);
+            QCOMPARE(h.frm(other.back().digitValue()).state(), ScreenState::Hidden);
+        QCOMPARE(h.screens.frmIntro().state(), ScreenState::Hidden);
         Harness::flushClosedWindows();
     }
 }
 
 void ShellTest::aDisabledNumberOpensNothing() {
     Harness h;
-    h.shell.start();
-    h.shell.frmMain().testNumber(3).setEnabled(false);
-    QSignalSpy spy(&h.shell, &Shell::screenOperation);
-    click(h.shell.frmMain().testNumber(3));
+    h.screens.start();
+    h.screens.frmMain().testNumber(3).setEnabled(false);
+    QSignalSpy spy(&h.screens, &Shell::screenOperation);
+    click(h.screens.frmMain().testNumber(3));
     QVERIFY(operations(spy).isEmpty());
-    QCOMPARE(h.shell.frmIntro().state(), ScreenState::Shown);
+    QCOMPARE(h.screens.frmIntro().state(), ScreenState::Shown);
 }
 
 void ShellTest::closeEndsTheProgramAndSilencesTheSpeaker() {
     Harness h;
-    h.shell.start();
-    click(h.shell.frmIntro().label("Label8"));
+    h.screens.start();
+    click(h.screens.frmIntro().label("Label8"));
     h.ports.vbOut(0x61, 0x33);
-    QSignalSpy ended(&h.shell, &Shell::ended);
-    click(h.shell.frmMain().button("cmdClose"));
+    QSignalSpy ended(&h.screens, &Shell::ended);
+    click(h.screens.frmMain().button("cmdClose"));
     QCOMPARE(ended.count(), 1);
     QCOMPARE(h.ports.vbInp(0x61), 0x30);
-    QCOMPARE(h.shell.frmMain().state(), ScreenState::NotLoaded);
-    QCOMPARE(h.shell.frm(1).state(), ScreenState::NotLoaded);
+    QCOMPARE(h.screens.frmMain().state(), ScreenState::NotLoaded);
+    QCOMPARE(h.screens.frm(1).state(), ScreenState::NotLoaded);
 }
 
 void ShellTest::theMenuIsPutOnTopEverySecond() {
     Harness h;
-    h.shell.start();
-    QSignalSpy spy(&h.shell, &Shell::screenOperation);
+    h.screens.start();
+    QSignalSpy spy(&h.screens, &Shell::screenOperation);
     h.clock.advance(3000);
     QCOMPARE(spy.count(), 3);
     QCOMPARE(spy.at(0), QVariantList({"frmMain", "topmost"}));
-    QVERIFY(h.shell.frmMain().window().windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(h.screens.frmMain().window().windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+void ShellTest::aDoubleClickIsOneClick_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("control");
+    for (const char* number : {"lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "cmdClose"})
+        QTest::addRow("frmMain %s", number) << "frmMain" << number;
+    for (const char* link : {"Label8", "lblWeb"})
+        QTest::addRow("frmIntro %s", link) << "frmIntro" << link;
+    for (const char* control : {"lblComment", "txtY", "txtN", "lblNext"})
+        QTest::addRow("frm2 %s", control) << "frm2" << control;
+}
+
+// Each clickable control, made clickable whatever the state of its screen, gets a double click:
+// two presses on one spot a tenth of a second apart.
+void ShellTest::aDoubleClickIsOneClick() {
+    QFETCH(QString, screen);
+    QFETCH(QString, control);
+    Harness h;
+    h.screens.start();
+    Screen& onScreen = screen == "frmMain"    ? static_cast<Screen&>(h.screens.frmMain())
+                       : screen == "frmIntro" ? static_cast<Screen&>(h.screens.frmIntro())
+                                              : h.open(2);
+    Control& target = onScreen.control(qPrintable(control));
+    target.setVisible(true);
+    target.setEnabled(true);
+    QSignalSpy clicks(&target, &Control::clicked);
+    clickThroughWindow(target, 50000);
+    clickThroughWindow(target, 50100);
+    QCOMPARE(clicks.count(), 1);
 }
 
 QTEST_MAIN(ShellTest)

@@ -1,5 +1,5 @@
+#include "RecordingPorts.h"
 #include "sound/PlayTone.h"
-#include "sound/RecordingPorts.h"
 
 #include <QStringList>
 #include <QTest>

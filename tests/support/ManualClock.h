@@ -8,7 +8,13 @@
 // Time that only moves when told to: the tests advance it and due timers fire in order.
 class ManualClock final : public Clock {
   public:
-    std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick) override;
+    // Precision means nothing here: every tick comes exactly when it is due.
+    std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick,
+                                            TimerPrecision precision) override;
+    // For a test's own timers: a pupil's click or a sound card going away at a chosen moment.
+    std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick) {
+        return createTimer(std::move(onTick), TimerPrecision::Precise);
+    }
     // Fires the next due timer, moving time forward to its due moment; nothing if none runs.
     void processEventsOnce() override;
 

@@ -1,4 +1,4 @@
-#include "sound/RecordingPorts.h"
+#include "RecordingPorts.h"
 
 void RecordingPorts::vbOut(std::uint16_t port, std::uint8_t value) {
     log.push_back({PortAccess::Kind::Write, port, value});

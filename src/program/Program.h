@@ -1,27 +1,30 @@
 #pragma once
 
+#include "program/Screens.h"
 #include "shell/QtClock.h"
-#include "shell/Shell.h"
 #include "shell/UrlOpener.h"
 #include "sound/BackgroundSpeaker.h"
 
 #include <thread>
 
-// Velmora on the real clock, the emulated speaker and the desktop's web opener. Made once the
-// QApplication exists; start() loads the menu, which starts everything else.
+// Velmora on the real clock, the emulated speaker, the desktop's web opener and display. Made
+// once the QApplication exists; start() loads the menu, which starts everything else.
 class Program {
   public:
     Program();
     ~Program();
 
-    Shell& shell() { return screens; }
-    void start() { screens.start(); }
+    Screens& screens() { return all; }
+    void start() { all.start(); }
 
   private:
+    int displayWidth();
+
     QtClock clock;
     BackgroundSpeaker speaker;
     DesktopUrlOpener urlOpener;
-    Shell screens;
+    int lastDisplayWidth = 0;
+    Screens all;
 };
 
 // Reads the desktop's font configuration on a second thread while the application object is
@@ -33,3 +36,5 @@ std::jthread readFontConfigurationAhead();
 // platform is chosen before the application object exists.
 void prepareApplicationPlatform();
 void nameApplication();
+// Says on standard error, and is false, when there is no display to put the windows on.
+bool hasDisplay();

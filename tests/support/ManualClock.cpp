@@ -1,4 +1,4 @@
-#include "shell/ManualClock.h"
+#include "ManualClock.h"
 
 #include <algorithm>
 
@@ -26,7 +26,7 @@ class ManualClock::Timer final : public ClockTimer {
     bool running = false;
 };
 
-std::unique_ptr<ClockTimer> ManualClock::createTimer(std::function<void()> onTick) {
+std::unique_ptr<ClockTimer> ManualClock::createTimer(std::function<void()> onTick, TimerPrecision) {
     return std::make_unique<Timer>(*this, std::move(onTick));
 }
 

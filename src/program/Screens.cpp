@@ -1,0 +1,55 @@
+#include "program/Screens.h"
+
+#include "shell/Window.h"
+#include "sound/PortIo.h"
+
+#include <QCoreApplication>
+
+namespace {
+// The other four test screens, in the order in which opening test N (the row) resets them.
+constexpr TestNumber othersInResetOrder[TestNumber::count][TestNumber::count - 1] = {
+    {2, 3, 4, 5}, {1, 3, 4, 5}, {2, 1, 4, 5}, {2, 3, 1, 5}, {2, 3, 4, 1},
+};
+} // namespace
+
+Screens::Screens(const Platform& platform, PortIo& ports)
+    : Shell(platform), ports(ports), intro(*this), menu(*this, intro) {
+    for (TestNumber test : TestNumber::all())
+        tests[test.index()] = std::make_unique<TestScreen>(*this, menu, ports, test);
+}
+
+Screens::~Screens() = default;
+
+void Screens::start() {
+    menu.load();
+    menu.show();
+}
+
+void Screens::keepMenuOnTop() {
+    menu.window().putOnTop();
+    emit screenOperation(menu.name(), QStringLiteral("topmost"));
+}
+
+void Screens::openTest(TestNumber test) {
+    TestScreen& chosen = frm(test);
+    chosen.close();
+    chosen.load();
+    chosen.show();
+    for (TestNumber other : othersInResetOrder[test.index()]) {
+        frm(other).close();
+        frm(other).hide();
+    }
+    intro.hide();
+}
+
+void Screens::end() {
+    // Off before anything else: a speaker left sounding after the program has gone would go on
+    // sounding for ever on a real one.
+    ports.switchSpeakerOff();
+    for (auto& test : tests)
+        test->close();
+    intro.close();
+    menu.close();
+    emit ended();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "forms/TestNumber.h"
+#include "screens/Intro.h"
+#include "screens/MainMenu.h"
+#include "shell/Shell.h"
+#include "test/TestScreen.h"
+
+#include <array>
+#include <memory>
+
+class PortIo;
+
+// Velmora's seven screens, each made once for the whole run, and what start-up, opening a test
+// and ending the program do to them.
+class Screens final : public Shell {
+    Q_OBJECT
+  public:
+    Screens(const Platform& platform, PortIo& ports);
+    ~Screens() override;
+
+    MainMenu& frmMain() { return menu; }
+    Intro& frmIntro() { return intro; }
+    TestScreen& frm(TestNumber test) { return *tests[test.index()]; }
+
+    void start();
+    void keepMenuOnTop() override;
+    void openTest(TestNumber test) override;
+    void end() override;
+
+  private:
+    PortIo& ports;
+    Intro intro;
+    MainMenu menu;
+    std::array<std::unique_ptr<TestScreen>, TestNumber::count> tests;
+};

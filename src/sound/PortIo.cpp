@@ -1,0 +1,5 @@
+#include "sound/PortIo.h"
+
+void PortIo::switchSpeakerOff() {
+    vbOut(systemControlPort, vbInp(systemControlPort) & ~speakerGateBits);
+}
