@@ -2,6 +2,7 @@
 
 #include "forms/StoredColour.h"
 
+#include <QKeyCombination>
 #include <span>
 #include <string_view>
 
@@ -35,7 +36,13 @@ struct ControlDef {
     bool autoSize = false; // a label keeps its width and grows to fit its wrapped caption
     bool flat = false;     // a text box without the sunken edge; a button without the raised one
     bool handPointer = false;
-    int borderWidth = 1; // pixels: a shape's outline, a line's stroke
+    // Keys that click the control under the rules of a click: while its window has the focus or,
+    // with keysFromAnyWindow, while any window of the program has it. A key that several
+    // controls of a window share goes to the first of them, front to back, that takes a click.
+    std::span<const QKeyCombination> keys = {};
+    bool keysFromAnyWindow = false;
+    bool tabStop = false; // reached with Tab; then Return and Enter click it too
+    int borderWidth = 1;  // pixels: a shape's outline, a line's stroke
     StoredColour borderColour = SystemColour::windowText;
     StoredColour fillColour = SystemColour::windowText;
     bool fillSolid = false;

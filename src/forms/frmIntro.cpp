@@ -12,6 +12,7 @@ using SystemColour::windowText;
 constexpr FontDef batang12Bold{"Batang", 12, true};
 constexpr FontDef batang14Bold{"Batang", 14.25, true};
 constexpr StoredColour peach = rgb(255, 224, 192);
+constexpr QKeyCombination startKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
 
 constexpr ControlDef instruction(std::string_view name, std::string_view text, int left, int top,
                                  int width, int height) {
@@ -24,10 +25,11 @@ constexpr ControlDef controls[] = {
     {.kind = Label, .name = "lblWeb",
      .text = "Click here to visit " VELMORA_WEB_ADDRESS " to download more test or other freeware.",
      .left = 840, .top = 6120, .width = 7335, .height = 255, .backColour = rgb(192, 255, 255),
-     .alignment = Centre, .handPointer = true},
+     .alignment = Centre, .handPointer = true, .tabStop = true},
     {.kind = Label, .name = "Label8", .text = "You may start now.", .left = 1680, .top = 5400,
      .width = 4575, .height = 375, .font = batang14Bold, .foreColour = windowText,
-     .backColour = windowBackground, .alignment = Centre, .boxLine = true, .handPointer = true},
+     .backColour = windowBackground, .alignment = Centre, .boxLine = true, .handPointer = true,
+     .keys = startKeys, .tabStop = true},
     instruction("Label7",
                 "- Or, you may proceed to other test and come back to it at the later stage.", 1680,
                 4560, 6255, 615),

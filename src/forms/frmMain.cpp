@@ -17,10 +17,19 @@ constexpr ControlDef awardButton(std::string_view name, int left) {
             .backColour = orange, .visible = false, .flat = true, .picture = Picture::Smiley};
 }
 
-constexpr ControlDef testNumber(std::string_view name, std::string_view digit, int left) {
+// A digit opens its test from any window; with Ctrl also from a test screen, where 1 and 2 pick.
+constexpr QKeyCombination test1Keys[] = {Qt::Key_1, Qt::CTRL | Qt::Key_1};
+constexpr QKeyCombination test2Keys[] = {Qt::Key_2, Qt::CTRL | Qt::Key_2};
+constexpr QKeyCombination test3Keys[] = {Qt::Key_3, Qt::CTRL | Qt::Key_3};
+constexpr QKeyCombination test4Keys[] = {Qt::Key_4, Qt::CTRL | Qt::Key_4};
+constexpr QKeyCombination test5Keys[] = {Qt::Key_5, Qt::CTRL | Qt::Key_5};
+constexpr QKeyCombination closeKeys[] = {Qt::CTRL | Qt::Key_Q};
+
+constexpr ControlDef testNumber(std::string_view name, std::string_view digit, int left,
+                                std::span<const QKeyCombination> keys) {
     return {.kind = Label, .name = name, .text = digit, .left = left, .top = 720, .width = 375,
             .height = 345, .font = arialBlack12, .backColour = cyan, .alignment = Centre,
-            .handPointer = true};
+            .handPointer = true, .keys = keys, .keysFromAnyWindow = true, .tabStop = true};
 }
 
 constexpr ControlDef controls[] = {
@@ -33,14 +42,15 @@ constexpr ControlDef controls[] = {
     awardButton("cmd2", 3240),
     awardButton("cmd1", 2040),
     {.kind = Button, .name = "cmdClose", .text = "Close", .left = 7800, .top = 840, .width = 975,
-     .height = 300, .font = sansSerif12, .backColour = rgb(255, 128, 128), .handPointer = true},
+     .height = 300, .font = sansSerif12, .backColour = rgb(255, 128, 128), .handPointer = true,
+     .keys = closeKeys, .keysFromAnyWindow = true},
     {.kind = Label, .name = "Label2", .text = "Velmora", .left = 1200, .top = 120, .width = 4335,
      .height = 345, .font = arialBlack12, .backColour = cyan, .alignment = Centre},
-    testNumber("lbl4", "4", 5760),
-    testNumber("lbl5", "5", 6960),
-    testNumber("lbl2", "2", 3360),
-    testNumber("lbl3", "3", 4560),
-    testNumber("lbl1", "1", 2160),
+    testNumber("lbl4", "4", 5760, test4Keys),
+    testNumber("lbl5", "5", 6960, test5Keys),
+    testNumber("lbl2", "2", 3360, test2Keys),
+    testNumber("lbl3", "3", 4560, test3Keys),
+    testNumber("lbl1", "1", 2160, test1Keys),
 };
 } // namespace
 

@@ -21,12 +21,18 @@ constexpr FontDef calligraphic24Bold{"Calligraphic", 24, true};
 constexpr StoredColour peach = rgb(255, 224, 192);
 constexpr StoredColour blue = rgb(0, 0, 255);
 constexpr StoredColour magenta = rgb(255, 0, 255);
+// The start line, the way on and the comment take the same keys; only one of them is shown to
+// be clicked at a time, except the comment beside the finished test's way on.
+constexpr QKeyCombination leadOnKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
+constexpr QKeyCombination leftWordKeys[] = {Qt::Key_Left, Qt::Key_1};
+constexpr QKeyCombination rightWordKeys[] = {Qt::Key_Right, Qt::Key_2};
 
-constexpr ControlDef answerBox(std::string_view name, int left) {
+constexpr ControlDef answerBox(std::string_view name, int left,
+                               std::span<const QKeyCombination> keys) {
     return {.kind = TextBox, .name = name, .left = left, .top = 4680, .width = 2055,
             .height = 405, .font = batang14Bold, .foreColour = windowText,
             .backColour = windowBackground, .alignment = Centre, .flat = true,
-            .handPointer = true};
+            .handPointer = true, .keys = keys, .tabStop = true};
 }
 
 // The stem and the two filled-in sentences share one place; only the stem starts 5 twips right.
@@ -61,15 +67,15 @@ constexpr ControlDef feedbackLine(std::string_view name, int x1, int y1, int x2,
 
 constexpr ControlDef controls[] = {
     {.kind = Timer, .name = "TimerSound", .precise = true},
-    answerBox("txtY", 2160),
-    answerBox("txtN", 4920),
+    answerBox("txtY", 2160, leftWordKeys),
+    answerBox("txtN", 4920, rightWordKeys),
     {.kind = TextBox, .name = "txtQ", .text = "0", .left = 2880, .top = 1320, .width = 615,
      .height = 495, .font = batang18, .foreColour = windowText, .backColour = windowBackground,
      .alignment = Centre},
     {.kind = Timer, .name = "tmrR", .enabled = false, .interval = 200, .precise = true},
     {.kind = Label, .name = "lblComment", .left = 1800, .top = 3480, .width = 5355, .height = 360,
      .font = batang18, .backColour = rgb(255, 192, 128), .alignment = Centre, .autoSize = true,
-     .handPointer = true},
+     .handPointer = true, .keys = leadOnKeys, .tabStop = true},
     sentence("lblWrong", 1000),
     {.kind = Label, .name = "Label4", .text = "Velmora - 1", .left = 840, .top = 840,
      .width = 4575, .height = 375, .font = batang18Bold, .foreColour = blue, .backColour = peach},
@@ -83,7 +89,7 @@ constexpr ControlDef controls[] = {
     {.kind = Label, .name = "lblNext", .text = "Click here to go to the next question",
      .left = 2040, .top = 5880, .width = 4935, .height = 375, .font = comic12,
      .backColour = rgb(255, 255, 192), .alignment = Centre, .visible = false,
-     .handPointer = true},
+     .handPointer = true, .keys = leadOnKeys, .tabStop = true},
     {.kind = Label, .name = "lblCheck", .text = "Checking", .left = 2640, .top = 2760,
      .width = 3375, .height = 615, .font = calligraphic24Bold, .foreColour = blue,
      .backColour = peach, .alignment = Centre, .visible = false},

@@ -23,6 +23,8 @@ Screens::~Screens() = default;
 void Screens::start() {
     menu.load();
     menu.show();
+    // The keys of the welcome page work at once, without a click to give it the focus.
+    intro.window().activateWindow();
 }
 
 void Screens::keepMenuOnTop() {
@@ -40,6 +42,7 @@ void Screens::openTest(TestNumber test) {
         frm(other).hide();
     }
     intro.hide();
+    chosen.window().activateWindow();
 }
 
 void Screens::end() {

@@ -84,7 +84,9 @@ class AccessibleControl final : public QAccessibleWidget {
             control().press();
     }
 
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    QStringList keyBindingsForAction(const QString& action) const override {
+        return action == pressAction() ? control().keyNames() : QStringList{};
+    }
 
   private:
     Control& control() const { return *static_cast<Control*>(widget()); }

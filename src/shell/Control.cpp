@@ -4,10 +4,29 @@
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
 
+#include <QApplication>
+#include <QKeySequence>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
 
-Control::Control(const ControlDef& def, QWidget* client) : QWidget(client) {
+namespace {
+bool keyboardInUse = false;
+
+// "Keys: Left or 1", for a screen reader to say after the control's name.
+QString keyDescription(QStringList keys, bool tabStop) {
+    if (keys.isEmpty())
+        return tabStop ? QStringLiteral("Key: Return, when it has the focus") : QString();
+    const QString last = keys.takeLast();
+    return (keys.isEmpty() ? QStringLiteral("Key: ") : QStringLiteral("Keys: ")) +
+           (keys.isEmpty() ? last
+                           : keys.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last);
+}
+} // namespace
+
+Control::Control(const ControlDef& def, QWidget* client)
+    : QWidget(client), keys(def.keys), fromAnyWindow(def.keysFromAnyWindow) {
     setObjectName(QString::fromUtf8(def.name.data(), qsizetype(def.name.size())));
     setGeometry(pixels(def.left), pixels(def.top), pixels(def.width), pixels(def.height));
     setFont(fontFor(def.font));
@@ -15,6 +34,10 @@ Control::Control(const ControlDef& def, QWidget* client) : QWidget(client) {
         setCursor(Pictures::hand());
     setEnabled(def.enabled);
     setVisible(def.visible);
+    // Only the keyboard moves the focus between controls, so a mouse click changes nothing that
+    // a pupil could see.
+    setFocusPolicy(def.tabStop ? Qt::TabFocus : Qt::NoFocus);
+    setAccessibleDescription(keyDescription(keyNames(), def.tabStop));
 }
 
 void Control::mousePressEvent(QMouseEvent* event) {
@@ -44,4 +67,31 @@ bool Control::reactsToClicks() const {
 void Control::press() {
     if (isVisible() && isEnabled())
         emit clicked();
+}
+
+bool Control::answersTo(QKeyCombination key) const {
+    return std::ranges::find(keys, key) != keys.end();
+}
+
+QStringList Control::keyNames() const {
+    QStringList names;
+    for (QKeyCombination key : keys)
+        names << QKeySequence(key).toString(QKeySequence::NativeText);
+    return names;
+}
+
+void Control::noteKeyboardInUse() {
+    if (keyboardInUse)
+        return;
+    keyboardInUse = true;
+    if (QWidget* focused = QApplication::focusWidget())
+        focused->update();
+}
+
+void Control::paintFocus(QPainter& painter, const QColor& colour) const {
+    if (!keyboardInUse || !hasFocus())
+        return;
+    painter.setPen(QPen(colour, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
 }

@@ -5,6 +5,8 @@
 #include <QAccessible>
 #include <QWidget>
 
+class QPainter;
+
 // The part every visible control shares: a name, a place on its screen, a font, the hand pointer,
 // and a click that counts only when the button goes down and up over the control.
 class Control : public QWidget {
@@ -20,8 +22,16 @@ class Control : public QWidget {
     QAccessible::Role accessibleRole() const;
     void setClickableRole(QAccessible::Role role) { clickableRole = role; }
     bool reactsToClicks() const;
-    // A screen reader's press: a click, for a control that the pupil could click now.
+    // A screen reader's press or one of the control's keys: a click, for a control that the
+    // pupil could click now.
     void press();
+
+    bool answersTo(QKeyCombination key) const;
+    bool answersFromAnyWindow() const { return fromAnyWindow; }
+    // The keys that click the control, as a pupil reads them.
+    QStringList keyNames() const;
+    // From the first key a pupil presses on, the control with the keyboard focus shows it.
+    static void noteKeyboardInUse();
 
   signals:
     void clicked();
@@ -34,8 +44,13 @@ class Control : public QWidget {
     bool pressed() const { return buttonDown; }
     // The role while nothing handles the control's clicks.
     virtual QAccessible::Role passiveRole() const { return QAccessible::StaticText; }
+    // A dotted ring inside the control, in the colour of its text, while it has the keyboard
+    // focus and the pupil uses the keyboard; nothing for a pupil who only uses the mouse.
+    void paintFocus(QPainter& painter, const QColor& colour) const;
 
   private:
+    std::span<const QKeyCombination> keys;
+    bool fromAnyWindow;
     bool buttonDown = false;
     QAccessible::Role clickableRole = QAccessible::Button;
 };

@@ -57,4 +57,5 @@ void Label::paintEvent(QPaintEvent*) {
         fillOutline(painter, rect(), 1, Qt::black);
     painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));
     painter.drawText(textArea(), textFlags(), text);
+    paintFocus(painter, toQColor(fore));
 }

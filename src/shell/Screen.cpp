@@ -10,6 +10,8 @@
 #include "shell/Twips.h"
 #include "shell/Window.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <cmath>
 #include <ranges>
 
@@ -23,9 +25,13 @@ bool standsInFront(ControlKind kind) {
 } // namespace
 
 Screen::Screen(Shell& shell, const char* name, const FormDef& form)
-    : shell(shell), screenName(QString::fromLatin1(name)), form(form) {}
+    : shell(shell), screenName(QString::fromLatin1(name)), form(form) {
+    shell.enrol(*this);
+}
 
-Screen::~Screen() = default;
+Screen::~Screen() {
+    shell.withdraw(*this);
+}
 
 void Screen::load() {
     if (win)
@@ -39,6 +45,7 @@ void Screen::load() {
 
 void Screen::build() {
     win = std::make_unique<Window>(form.window);
+    win->installEventFilter(this);
     leftTwips = form.window.left - borderTwips;
     QWidget* client = &win->client();
     // Later siblings paint over earlier ones, so the list is built from the back to the front.
@@ -139,6 +146,48 @@ template <class C> C& Screen::find(const char* name) {
         qFatal("velmora: %s has no %s named %s", qPrintable(screenName),
                C::staticMetaObject.className(), name);
     return *control;
+}
+
+bool Screen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || watched != win.get())
+        return false;
+    const auto& press = static_cast<const QKeyEvent&>(*event);
+    Control::noteKeyboardInUse();
+    // A key held down is one press, as a button held down is one click.
+    if (press.isAutoRepeat())
+        return true;
+    // The keypad's digits and Enter are the same keys as the others.
+    const QKeyCombination key(press.modifiers() & ~Qt::KeypadModifier, Qt::Key(press.key()));
+    auto* focused = qobject_cast<Control*>(QApplication::focusWidget());
+    if (focused && focused->window() == win.get() &&
+        (key == QKeyCombination(Qt::Key_Return) || key == QKeyCombination(Qt::Key_Enter))) {
+        focused->press();
+        return true;
+    }
+    return takeKey(key, false) || shell.offerKeyToEveryWindow(key);
+}
+
+bool Screen::takeKeyFromAnyWindow(QKeyCombination key) {
+    return takeKey(key, true);
+}
+
+// A key that a control of the screen answers to belongs to the screen even while none of those
+// controls can be clicked, so that it reaches no other window either.
+bool Screen::takeKey(QKeyCombination key, bool onlyFromAnyWindow) {
+    bool answered = false;
+    for (const ControlDef& def : form.controls) {
+        auto* control = qobject_cast<Control*>(
+            controls.value(QString::fromUtf8(def.name.data(), qsizetype(def.name.size()))));
+        if (!control || !control->answersTo(key) ||
+            (onlyFromAnyWindow && !control->answersFromAnyWindow()))
+            continue;
+        if (control->isVisible() && control->isEnabled()) {
+            control->press();
+            return true;
+        }
+        answered = true;
+    }
+    return answered;
 }
 
 Control& Screen::control(const char* name) {

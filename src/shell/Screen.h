@@ -48,12 +48,17 @@ class Screen : public QObject {
     Shape& shape(const char* name);
     Timer& timer(const char* name);
 
+    // Clicks, as a click would, the first control that answers to the key from any window of the
+    // program; false when no control of this screen does. A screen that is not loaded has none.
+    bool takeKeyFromAnyWindow(QKeyCombination key);
+
   protected:
     // Runs after the controls are built and before Form_Load, to tie events to handlers.
     virtual void connectHandlers() = 0;
     virtual void Form_Load() = 0;
     // The window is about to go: whatever still waits on its controls must stop waiting.
     virtual void unloading() {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     Shell& shell;
 
@@ -61,6 +66,7 @@ class Screen : public QObject {
     void build();
     void record(const char* operation);
     template <class C> C& find(const char* name);
+    bool takeKey(QKeyCombination key, bool onlyFromAnyWindow);
 
     QString screenName;
     const FormDef& form;

@@ -2,6 +2,8 @@
 
 #include "forms/TestNumber.h"
 
+#include <QKeyCombination>
+#include <QList>
 #include <QObject>
 #include <functional>
 
@@ -31,6 +33,13 @@ class Shell : public QObject {
     virtual void keepMenuOnTop() = 0;
     // The centring step: the screen's left edge goes to the middle of the display.
     void centre(Screen& screen);
+
+    // Every screen of the program, for the keys that work from any of its windows.
+    void enrol(Screen& screen) { screens.append(&screen); }
+    void withdraw(Screen& screen) { screens.removeOne(&screen); }
+    // A key that no control of the window with the focus answers to: the first screen with a
+    // control that answers to it from any window takes it.
+    bool offerKeyToEveryWindow(QKeyCombination key);
     virtual void openTest(TestNumber test) = 0;
     virtual void end() = 0;
 
@@ -41,4 +50,5 @@ class Shell : public QObject {
 
   private:
     Platform platform;
+    QList<Screen*> screens;
 };

@@ -35,4 +35,5 @@ void TextBox::paintEvent(QPaintEvent*) {
     }
     painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));
     painter.drawText(inside, Qt::AlignCenter, content);
+    paintFocus(painter, toQColor(fore));
 }

@@ -49,6 +49,12 @@ void Window::paintEvent(QPaintEvent*) {
     fillOutline(painter, rect(), border, Qt::black);
 }
 
+// The window itself holds the keyboard focus until the pupil moves it with Tab, so that no
+// control takes the focus of its own accord when the window becomes active.
+void Window::showEvent(QShowEvent*) {
+    setFocus();
+}
+
 void Window::putOnTop() {
     if (!(windowFlags() & Qt::WindowStaysOnTopHint))
         setWindowFlag(Qt::WindowStaysOnTopHint);

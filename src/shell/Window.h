@@ -20,6 +20,7 @@ class Window final : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     QWidget* clientArea;

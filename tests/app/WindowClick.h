@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -25,4 +26,22 @@ inline bool clickThroughWindow(QWidget& control, ulong timestampMs = 0) {
     qt_handleMouseEvent(window->windowHandle(), at, global, Qt::NoButton, Qt::LeftButton,
                         QEvent::MouseButtonRelease, {}, int(lastTimestamp));
     return true;
+}
+
+// A key as the pupil presses it: to whichever window has the keyboard focus, where the window
+// system hands keys to Qt. `held` makes it one of the presses a key held down repeats.
+inline void pressKey(QKeyCombination key, bool held = false) {
+    // The window system says which window is active with events of its own.
+    QCoreApplication::processEvents();
+    // The press may close the very window it went to, as Return does on the welcome page.
+    const QPointer<QWindow> window = QGuiApplication::focusWindow();
+    if (!window)
+        return;
+    const int code = int(key.key());
+    const QString text = code < 0x80 && key.keyboardModifiers() == Qt::NoModifier
+                             ? QString(QChar(code)).toLower()
+                             : QString();
+    qt_handleKeyEvent(window, QEvent::KeyPress, code, key.keyboardModifiers(), text, held);
+    if (window)
+        qt_handleKeyEvent(window, QEvent::KeyRelease, code, key.keyboardModifiers(), text, held);
 }

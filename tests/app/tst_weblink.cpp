@@ -72,11 +72,10 @@ void WebLinkTest::nothingThePupilDoesChangesTheAddress() {
     QGuiApplication::clipboard()->setText("file:///bin/sh -c 'rm -rf ~'");
     int leftClicks = 0;
     for (int round = 0; round < 3; ++round) {
-        QTest::keyClicks(&link, "file:///etc/passwd; sh");
-        QTest::keyClick(&link, Qt::Key_Return);
+        // Typing and pasting (Return and Space are the welcome page's keys to start test 1).
+        QTest::keyClicks(&link, "file:///etc/passwd;sh");
         QTest::keyClick(&link, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClicks(&shell.frmIntro().window(), "http://elsewhere.example");
-        QTest::keyClick(&shell.frmIntro().window(), Qt::Key_Enter);
         clickWith(Qt::MiddleButton, link);
         clickWith(Qt::RightButton, link);
         // A single click, then a double one, which is one click too.
