@@ -25,6 +25,14 @@ double msOf(nanoseconds time) {
 QByteArray number(double value) {
     return QByteArray::number(value);
 }
+
+// The first sample that left the renderer at or after `time` on our clock.
+std::size_t sampleAt(const RenderedSound& sound, nanoseconds time) {
+    std::size_t sample = 0;
+    while (sample < sound.samples.size() && sound.renderedAt(sample) < time)
+        ++sample;
+    return sample;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Pulls)
@@ -42,6 +50,8 @@ class TestSpeakerRenderer : public QObject {
     void timingHoldsWhenTheSoundCardDriftsOrStalls();
     void noAliasesFoldIntoHearing();
     void backToBackTonesCrossFade();
+    void aFloodOfChangesWhileTheAudioThreadStallsLeavesTheNewestState_data();
+    void aFloodOfChangesWhileTheAudioThreadStallsLeavesTheNewestState();
 };
 
 void TestSpeakerRenderer::eachPitchSoundsRight_data() {
@@ -209,6 +219,57 @@ void TestSpeakerRenderer::backToBackTonesCrossFade() {
     }
     // The fading tone and the new one add up to no more than one tone.
     QVERIFY2(loudest(sound.samples) <= 0.5f + 1e-6f, number(loudest(sound.samples)));
+}
+
+void TestSpeakerRenderer::aFloodOfChangesWhileTheAudioThreadStallsLeavesTheNewestState_data() {
+    QTest::addColumn<bool>("lastSwitchedOn");
+
+    QTest::newRow("last switched on") << true;
+    QTest::newRow("last switched off") << false;
+}
+
+void TestSpeakerRenderer::aFloodOfChangesWhileTheAudioThreadStallsLeavesTheNewestState() {
+    QFETCH(bool, lastSwitchedOn);
+
+    // Three times as many changes as the renderer holds between two pulls, all while no pull
+    // comes. Whatever is kept of the flood, its oldest part would end it in the opposite state:
+    // switched off between gate openings, or sounding from one retuning to the next.
+    constexpr int floodSize = 3000;
+    const Pulls stalled{.jitter = 1ms, .stallFrom = 200ms, .stallUntil = 1200ms};
+    std::vector<SpeakerChange> changes;
+    for (int i = 0; i < floodSize; ++i) {
+        const bool on = lastSwitchedOn ? i % 2 == 0 : true;
+        changes.push_back({300ms + i * 250us, on ? (i % 4 < 2 ? 18253u : 304u) : 0u});
+    }
+    changes.push_back({1100ms, lastSwitchedOn ? 2712u : 0u});
+    if (lastSwitchedOn)
+        changes.push_back({4s, 0});
+    // A tone long after, when the sound has caught up with the speaker again.
+    constexpr nanoseconds laterTone = 8s + 12345ns;
+    changes.insert(changes.end(), {{laterTone, 2712}, {laterTone + 200ms, 0}});
+    const RenderedSound sound = render(changes, 9s, stalled);
+
+    // Well after the kept part of the flood has played out, late by up to the stall.
+    const std::size_t from = sampleAt(sound, 3s);
+    const std::size_t to = sampleAt(sound, 3800ms);
+    if (lastSwitchedOn) {
+        QVERIFY2(loudest(sound.samples, from, to) >= 0.47f,
+                 number(loudest(sound.samples, from, to)));
+        const double frequency = frequencyIn(sound.samples, {from, to});
+        QVERIFY2(std::abs(frequency * 2712 / timerClock - 1.0) < 0.005, number(frequency));
+    } else {
+        QCOMPARE(loudest(sound.samples, from, sampleAt(sound, laterTone)), 0.0f);
+    }
+
+    const std::size_t afterCatchingUp = sampleAt(sound, 7s);
+    const std::vector<float> later(sound.samples.begin() + std::ptrdiff_t(afterCatchingUp),
+                                   sound.samples.end());
+    const std::vector<Extent> tones = tonesIn(later);
+    QCOMPARE(tones.size(), 1u);
+    QVERIFY2(std::abs(tones[0].lengthMs() - 200.0) <= 1.0, number(tones[0].lengthMs()));
+    const double delayMs = msOf(sound.renderedAt(afterCatchingUp + tones[0].first) - laterTone);
+    const double expectedDelayMs = msOf(SpeakerRenderer::latencyFor(256)) + fadeHalfMs;
+    QVERIFY2(std::abs(delayMs - expectedDelayMs) <= 3.5, number(delayMs));
 }
 
 QTEST_GUILESS_MAIN(TestSpeakerRenderer)
