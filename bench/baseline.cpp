@@ -15,11 +15,15 @@ int main(int argc, char* argv[]) {
     QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
     window.setFixedSize(601, 85);
     if (argc > 1 && QByteArray(argv[1]) == "idle") {
-        // Processor use of a shown window that waits, for comparison with the feedback.
+        // Processor use of a shown window that waits, measured as Velmora's idle probe is.
         window.show();
-        const double cpuBefore = cpuSeconds();
-        const std::int64_t start = monotonicNs();
-        QTimer::singleShot(3000, [&] {
+        double cpuBefore = 0;
+        std::int64_t start = 0;
+        QTimer::singleShot(2000, [&] {
+            cpuBefore = cpuSeconds();
+            start = monotonicNs();
+        });
+        QTimer::singleShot(12000, [&] {
             const double wall = double(monotonicNs() - start) / 1e9;
             report("cpu_share", (cpuSeconds() - cpuBefore) / wall);
             QCoreApplication::exit(0);

@@ -2,8 +2,11 @@
 #include "ManualClock.h"
 #include "Measure.h"
 #include "TimingRun.h"
+#include "ToneListener.h"
 #include "program/Program.h"
+#include "shell/Button.h"
 #include "shell/Label.h"
+#include "shell/QtClock.h"
 #include "shell/TextBox.h"
 #include "sound/SilentPorts.h"
 #include "sound/Speaker.h"
@@ -59,6 +62,80 @@ int memory(bool withSoundCard) {
     return 0;
 }
 
+// Processor use of Velmora left alone on the menu and the welcome page, whose one-second timers
+// tick meanwhile.
+int idle() {
+    Program program;
+    program.start();
+    double cpuBefore = 0;
+    std::int64_t start = 0;
+    QTimer::singleShot(2000, [&] {
+        cpuBefore = cpuSeconds();
+        start = monotonicNs();
+    });
+    QTimer::singleShot(12000, [&] {
+        report("cpu_share", (cpuSeconds() - cpuBefore) / (double(monotonicNs() - start) / 1e9));
+        QCoreApplication::exit(0);
+    });
+    return QApplication::exec();
+}
+
+// All five tests by a pupil who never waits, on a clock that needs no waiting either: what the
+// test suite's drive through every test costs.
+int road() {
+    ManualClock clock;
+    SilentPorts ports;
+    DesktopUrlOpener urlOpener;
+    Screens shell({clock, urlOpener, [] { return 1024; }}, ports);
+    shell.start();
+    const std::int64_t start = monotonicNs();
+    for (TestNumber test : TestNumber::all()) {
+        clickWidget(shell.frmMain().testNumber(test));
+        TestScreen& screen = shell.frm(test);
+        clickWidget(screen.label("lblComment"));
+        for (int question = 1; question <= 10; ++question) {
+            clickWidget(screen.textBox("txtY"));
+            clock.advance(7000);
+            clickWidget(screen.label("lblNext"));
+        }
+        flushClosedWindows();
+    }
+    report("road_ms", double(monotonicNs() - start) / 1e6);
+    return 0;
+}
+
+// Close clicked while the first tone of a feedback sounds, on the real clock and sound card:
+// how soon the program has ended. Then how long the sound card takes to close in a tone.
+int closeDuringTone() {
+    QtClock clock;
+    std::unique_ptr<PortIo> soundCard = openSpeaker();
+    ToneListener speaker(*soundCard);
+    DesktopUrlOpener urlOpener;
+    Screens shell({clock, urlOpener, [] { return 1024; }}, speaker);
+    shell.start();
+    std::int64_t clickedAt = 0;
+    speaker.onToneStart = [&] {
+        QTimer::singleShot(0, [&] {
+            clickedAt = monotonicNs();
+            clickWidget(shell.frmMain().button("cmdClose"));
+        });
+    };
+    QTimer::singleShot(300, [&] {
+        clickWidget(shell.frmMain().testNumber(2));
+        clickWidget(shell.frm(2).label("lblComment"));
+        clickWidget(shell.frm(2).textBox("txtN"));
+    });
+    QApplication::exec();
+    report("close_ms", double(monotonicNs() - clickedAt) / 1e6);
+
+    for (auto [port, value] : {std::pair{0x43, 0xB6}, {0x42, 0x98}, {0x42, 0x0A}, {0x61, 0x03}})
+        soundCard->vbOut(std::uint16_t(port), std::uint8_t(value));
+    const std::int64_t closing = monotonicNs();
+    soundCard.reset();
+    report("sound_card_close_ms", double(monotonicNs() - closing) / 1e6);
+    return 0;
+}
+
 // Processor use while the feedback of a wrong answer runs on the real clock and speaker.
 int feedbackLoad() {
     Program program;
@@ -103,9 +180,15 @@ int main(int argc, char* argv[]) {
         return memory(mode == "memory");
     if (mode == "feedback")
         return feedbackLoad();
+    if (mode == "idle")
+        return idle();
+    if (mode == "road")
+        return road();
+    if (mode == "close")
+        return closeDuringTone();
     if (mode == "timing")
         return runTiming(argc > 2 ? QByteArray(argv[2]).toInt() : 20);
-    std::fprintf(stderr,
-                 "usage: bench_probe startup|memory|memory-silent|feedback|timing [answers]\n");
+    std::fprintf(stderr, "usage: bench_probe startup|memory|memory-silent|feedback|idle|road|close|"
+                         "timing [answers]\n");
     return 2;
 }
