@@ -4,7 +4,7 @@ SANITIZE := build/sanitize
 CONFIGURE := cmake -G Ninja -DVELMORA_WERROR=ON
 TEST_ENV := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
-.PHONY: run test bench package build deps clean
+.PHONY: run test bench bench-quick package build deps clean
 
 run: build
 	$(RELEASE)/src/velmora
@@ -17,10 +17,18 @@ test: build
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure
 
-# Benchmarks against a minimal Qt program, on a virtual display when there is no real one.
+# Benchmarks against a minimal Qt program, on a virtual display when there is no real one. Each
+# run's table is kept in bench/results; a missed target fails the run. bench-quick leaves out
+# the test suite from a clean clone.
+BENCH := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1024x768x24") $(RELEASE)/bench/bench_run
+
 bench: build
 	@tools/install-deps xvfb
-	$(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1024x768x24") $(RELEASE)/bench/bench_run build/bench.json
+	$(BENCH)
+
+bench-quick: build
+	@tools/install-deps xvfb
+	$(BENCH) --no-suite
 
 # A Debian package of the release build, for `apt-get install ./build/release/velmora_*.deb`.
 # dpkg-shlibdeps reads the libraries it needs off the program; CPack finds the program with file.
