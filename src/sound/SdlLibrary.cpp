@@ -11,11 +11,28 @@ template <typename Function> void find(void* library, Function& function, const 
         throw std::runtime_error(std::string("SDL has no ") + name);
 }
 
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// Where no sound server answers, SDL falls back to ALSA, which prints every step of its failed
+// configuration on standard error. Velmora says in one line that the sound is off instead.
+void quietAlsa() {
+    using ErrorHandler = decltype(&ignoreAlsaError);
+    void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_NOLOAD);
+    if (!alsa)
+        return;
+    if (auto setHandler =
+            reinterpret_cast<int (*)(ErrorHandler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+        setHandler(ignoreAlsaError);
+    // Only this reference goes: SDL holds the library for the rest of the run.
+    dlclose(alsa);
+}
+
 SdlLibrary load() {
     // Never closed: SDL's audio thread and its sound-server connections live until the end.
     void* library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
     if (!library)
         throw std::runtime_error(dlerror());
+    quietAlsa();
     SdlLibrary sdl{};
     find(library, sdl.setHint, "SDL_SetHint");
     find(library, sdl.getError, "SDL_GetError");

@@ -4,8 +4,10 @@
 #include "sound/SoundcardSpeaker.h"
 #include "sound/Speaker.h"
 
+#include <QTemporaryFile>
 #include <QTest>
 #include <thread>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -43,6 +45,7 @@ class TestSpeakerOutput : public QObject {
     void playsThroughTheSoundCard();
     void closesCleanlyDuringATone();
     void staysSilentWithoutAnAudioDevice();
+    void saysSoInOneLineWhenAlsaHasNoDevice();
     void opensInTheBackground();
 };
 
@@ -71,6 +74,31 @@ void TestSpeakerOutput::staysSilentWithoutAnAudioDevice() {
     // The program goes on as with sound.
     QVERIFY(dynamic_cast<SilentPorts*>(speaker.get()));
     playToneKeepingOtherBits(*speaker);
+}
+
+void TestSpeakerOutput::saysSoInOneLineWhenAlsaHasNoDevice() {
+    // An ALSA whose configuration names no device, as on a machine without a sound card or
+    // server: its "default" cannot be opened, and ALSA explains why at length.
+    QTemporaryFile configuration;
+    QVERIFY(configuration.open());
+    configuration.write("pcm.!default { type hw card \"nosuchcard\" }\n");
+    configuration.flush();
+    qputenv("ALSA_CONFIG_PATH", configuration.fileName().toLocal8Bit());
+    qputenv("SDL_AUDIODRIVER", "alsa");
+
+    QTemporaryFile errors;
+    QVERIFY(errors.open());
+    const int standardError = dup(STDERR_FILENO);
+    dup2(errors.handle(), STDERR_FILENO);
+    const std::unique_ptr<PortIo> speaker = openSpeaker();
+    dup2(standardError, STDERR_FILENO);
+    close(standardError);
+
+    QVERIFY(dynamic_cast<SilentPorts*>(speaker.get()));
+    errors.seek(0);
+    const QList<QByteArray> lines = errors.readAll().trimmed().split('\n');
+    QVERIFY2(lines.size() == 1, lines.join(" / ").constData());
+    QVERIFY2(lines[0].startsWith("velmora: sound is off: "), lines[0].constData());
 }
 
 void TestSpeakerOutput::opensInTheBackground() {
