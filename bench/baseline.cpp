@@ -1,7 +1,9 @@
 // The yardstick: the least a Qt Widgets program does to show one frameless window of the menu
 // bar's size. Built with the same flags as Velmora and measured in the same run. With `caption`
 // the window also shows one line of text, which makes it pay for the font set-up that any
-// program showing text pays once.
+// program showing text pays once. With `screens` it shows two windows of the sizes of Velmora's
+// first two screens, the menu bar with one caption: the least that any program drawing those
+// two windows with text pays, before it draws anything of its own.
 #include "Measure.h"
 
 #include <QApplication>
@@ -12,9 +14,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const QByteArray mode = argc > 1 ? argv[1] : "";
     QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
     window.setFixedSize(601, 85);
-    if (argc > 1 && QByteArray(argv[1]) == "idle") {
+    if (mode == "idle") {
         // Processor use of a shown window that waits, measured as Velmora's idle probe is.
         window.show();
         double cpuBefore = 0;
@@ -30,9 +33,13 @@ int main(int argc, char* argv[]) {
         });
         return QApplication::exec();
     }
-    if (argc > 1 && QByteArray(argv[1]) == "caption")
+    if (mode == "caption" || mode == "screens")
         (new QLabel("Velmora", &window))->move(10, 10);
-    reportStartUpWhenPainted(1);
+    QWidget welcomePage(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    welcomePage.setFixedSize(600, 502);
+    reportStartUpWhenPainted(mode == "screens" ? 2 : 1);
+    if (mode == "screens")
+        welcomePage.show();
     window.show();
     return QApplication::exec();
 }

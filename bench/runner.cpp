@@ -115,11 +115,13 @@ int main(int argc, char* argv[]) {
 
     std::printf("Machine: %s\n", qPrintable(machine()));
     std::fflush(stdout);
-    QList<double> velmoraStart, baselineStart, captionStart, velmoraPeak, baselinePeak, captionPeak;
+    QList<double> velmoraStart, baselineStart, captionStart, screensStart, velmoraPeak,
+        baselinePeak, captionPeak, screensPeak;
     for (int i = 0; i < 20; ++i) {
         for (auto [program, mode, start, peak] :
              {std::tuple{baseline, "", &baselineStart, &baselinePeak},
               {baseline, "caption", &captionStart, &captionPeak},
+              {baseline, "screens", &screensStart, &screensPeak},
               {probe, "startup", &velmoraStart, &velmoraPeak}}) {
             Run startUp(program, {mode});
             const Figures figures = startUp.figures();
@@ -146,8 +148,12 @@ int main(int argc, char* argv[]) {
                 median(baselineStart), "<= 1.3 x baseline", startRatio <= 1.3};
     rows << Row{"  the same against a window with one caption, ms", median(velmoraStart),
                 median(captionStart), "(for comparison)", true};
+    rows << Row{"  the same against its two windows bare, one caption, ms", median(velmoraStart),
+                median(screensStart), "(for comparison)", true};
     rows << Row{"peak resident after start-up, KiB", median(velmoraPeak), median(baselinePeak),
                 "<= 1.5 x baseline", median(velmoraPeak) <= 1.5 * median(baselinePeak)};
+    rows << Row{"  the same against its two windows bare, one caption, KiB", median(velmoraPeak),
+                median(screensPeak), "(for comparison)", true};
     rows << Row{"peak resident after one whole test, KiB", memory["peak_kb_after_test"],
                 median(baselinePeak), "<= 1.4 x baseline",
                 memory["peak_kb_after_test"] <= 1.4 * median(baselinePeak)};
