@@ -23,6 +23,9 @@ namespace {
 constexpr int feedbackPeriodMs = 200;
 constexpr int sampleRate = 48000;
 constexpr int pullFrames = 512;
+// How long the pupil looks at the next-question line before clicking it, and at the new question
+// before answering: time that only lengthens the run.
+constexpr int pupilPauseMs = 150;
 
 // The real clock, noting when each tick of the feedback timer comes. The feedback timer is the
 // one first started with its 200 ms period; the tone timer, which runs for 200 ms at times too,
@@ -248,9 +251,9 @@ int runTiming(int answerCount) {
         if (answers.empty() || answers.back().nextShownAt)
             return;
         answers.back().nextShownAt = monotonicNs();
-        QTimer::singleShot(300, [&] {
+        QTimer::singleShot(pupilPauseMs, [&] {
             clickWidget(screen->label("lblNext"));
-            QTimer::singleShot(300, nextAnswer);
+            QTimer::singleShot(pupilPauseMs, nextAnswer);
         });
     });
     QTimer::singleShot(500, nextAnswer);
