@@ -1,10 +1,42 @@
 #include "sound/BackgroundSpeaker.h"
 
-#include "sound/Speaker.h"
+#include "sound/SilentPorts.h"
+
+#include <condition_variable>
+#include <iostream>
+#include <mutex>
+#include <thread>
+
+// Shared by the speaker and its opening thread, which may outlive it.
+struct BackgroundSpeaker::Opening {
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool done = false;
+    bool abandoned = false;
+    std::unique_ptr<PortIo> speaker;
+};
+
+BackgroundSpeaker::BackgroundSpeaker(Opener open, std::chrono::milliseconds patience)
+    : open(std::move(open)), patience(patience) {}
+
+BackgroundSpeaker::~BackgroundSpeaker() {
+    if (opening && !opened)
+        waitForOpening();
+}
 
 void BackgroundSpeaker::startOpening() {
-    if (!opening.valid() && !opened)
-        opening = std::async(std::launch::async, openSpeaker);
+    if (opening || opened)
+        return;
+    opening = std::make_shared<Opening>();
+    // Detached, so that an opening that never ends holds up neither a tone nor the program's end.
+    std::thread([opening = opening, open = open] {
+        std::unique_ptr<PortIo> speaker = open();
+        const std::lock_guard lock(opening->mutex);
+        opening->done = true;
+        if (!opening->abandoned)
+            opening->speaker = std::move(speaker);
+        opening->ended.notify_all();
+    }).detach();
 }
 
 void BackgroundSpeaker::vbOut(std::uint16_t port, std::uint8_t value) {
@@ -21,7 +53,23 @@ void BackgroundSpeaker::switchSpeakerOff() {
 }
 
 PortIo& BackgroundSpeaker::speaker() {
-    if (!opened)
-        opened = opening.valid() ? opening.get() : openSpeaker();
+    if (!opened) {
+        startOpening();
+        opened = waitForOpening();
+        if (!opened) {
+            std::cerr << "velmora: sound is off: the sound card did not open within "
+                      << patience.count() << " ms\n";
+            opened = std::make_unique<SilentPorts>();
+        }
+    }
     return *opened;
+}
+
+std::unique_ptr<PortIo> BackgroundSpeaker::waitForOpening() {
+    std::unique_lock lock(opening->mutex);
+    if (!opening->ended.wait_for(lock, patience, [this] { return opening->done; })) {
+        opening->abandoned = true;
+        return nullptr;
+    }
+    return std::move(opening->speaker);
 }

@@ -1,15 +1,27 @@
 #pragma once
 
 #include "sound/PortIo.h"
+#include "sound/Speaker.h"
 
-#include <future>
+#include <chrono>
+#include <functional>
 #include <memory>
 
 // The program's speaker, opened on a second thread when startOpening() is called, so that
 // neither the windows nor a tone wait for the sound card. A port access before the opening has
-// finished waits for it; one before any opening was started opens the speaker there and then.
+// finished waits for it, and one before any opening was started starts it and waits. A sound
+// service can leave the opening hanging for ever: nothing waits for it longer than `patience`,
+// after which the sound is off for the rest of the run.
 class BackgroundSpeaker final : public PortIo {
   public:
+    using Opener = std::function<std::unique_ptr<PortIo>()>;
+    static constexpr std::chrono::milliseconds defaultPatience{2000};
+
+    explicit BackgroundSpeaker(Opener open = openSpeaker,
+                               std::chrono::milliseconds patience = defaultPatience);
+    // Closes the speaker; an opening still under way closes it when it ends.
+    ~BackgroundSpeaker() override;
+
     void startOpening();
 
     void vbOut(std::uint16_t port, std::uint8_t value) override;
@@ -18,8 +30,14 @@ class BackgroundSpeaker final : public PortIo {
     void switchSpeakerOff() override;
 
   private:
-    PortIo& speaker();
+    struct Opening;
 
-    std::future<std::unique_ptr<PortIo>> opening;
+    PortIo& speaker();
+    // The opened speaker, or nothing when the opening has not ended within the patience.
+    std::unique_ptr<PortIo> waitForOpening();
+
+    Opener open;
+    std::chrono::milliseconds patience;
+    std::shared_ptr<Opening> opening;
     std::unique_ptr<PortIo> opened;
 };

@@ -6,6 +6,9 @@
 
 #include <QTemporaryFile>
 #include <QTest>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
 #include <thread>
 #include <unistd.h>
 
@@ -30,6 +33,55 @@ class RealTimeScreen final : public ToneWait {
     std::chrono::steady_clock::time_point tick;
 };
 
+// Patience for a sound card that does open, however busy the machine.
+constexpr auto unhurried = 60s;
+
+// The lines a step writes on standard error.
+QList<QByteArray> standardErrorOf(const std::function<void()>& step) {
+    QTemporaryFile errors;
+    if (!errors.open())
+        return {"cannot capture standard error"};
+    const int standardError = dup(STDERR_FILENO);
+    dup2(errors.handle(), STDERR_FILENO);
+    step();
+    dup2(standardError, STDERR_FILENO);
+    close(standardError);
+    errors.seek(0);
+    return errors.readAll().trimmed().split('\n');
+}
+
+// A sound service that leaves an opening hanging until it is let answer, and counts the
+// speakers it opened that have been closed again.
+struct HangingService {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool answers = false;
+    int closed = 0;
+
+    void answer() {
+        const std::lock_guard lock(mutex);
+        answers = true;
+        changed.notify_all();
+    }
+};
+
+class ServicedSpeaker final : public PortIo {
+  public:
+    explicit ServicedSpeaker(std::shared_ptr<HangingService> service)
+        : service(std::move(service)) {}
+    ~ServicedSpeaker() override {
+        const std::lock_guard lock(service->mutex);
+        ++service->closed;
+        service->changed.notify_all();
+    }
+    void vbOut(std::uint16_t, std::uint8_t value) override { systemControl = value; }
+    std::uint8_t vbInp(std::uint16_t) override { return systemControl; }
+
+  private:
+    std::shared_ptr<HangingService> service;
+    std::uint8_t systemControl = 0;
+};
+
 void playToneKeepingOtherBits(PortIo& speaker) {
     speaker.vbOut(systemControlPort, 0x30);
     RealTimeScreen screen;
@@ -46,6 +98,7 @@ class TestSpeakerOutput : public QObject {
     void closesCleanlyDuringATone();
     void staysSilentWithoutAnAudioDevice();
     void saysSoInOneLineWhenAlsaHasNoDevice();
+    void neverWaitsForAHangingOpening();
     void opensInTheBackground();
 };
 
@@ -86,38 +139,58 @@ void TestSpeakerOutput::saysSoInOneLineWhenAlsaHasNoDevice() {
     qputenv("ALSA_CONFIG_PATH", configuration.fileName().toLocal8Bit());
     qputenv("SDL_AUDIODRIVER", "alsa");
 
-    QTemporaryFile errors;
-    QVERIFY(errors.open());
-    const int standardError = dup(STDERR_FILENO);
-    dup2(errors.handle(), STDERR_FILENO);
-    const std::unique_ptr<PortIo> speaker = openSpeaker();
-    dup2(standardError, STDERR_FILENO);
-    close(standardError);
+    std::unique_ptr<PortIo> speaker;
+    const QList<QByteArray> lines = standardErrorOf([&] { speaker = openSpeaker(); });
 
     QVERIFY(dynamic_cast<SilentPorts*>(speaker.get()));
-    errors.seek(0);
-    const QList<QByteArray> lines = errors.readAll().trimmed().split('\n');
     QVERIFY2(lines.size() == 1, lines.join(" / ").constData());
     QVERIFY2(lines[0].startsWith("velmora: sound is off: "), lines[0].constData());
+}
+
+void TestSpeakerOutput::neverWaitsForAHangingOpening() {
+    const auto service = std::make_shared<HangingService>();
+    const auto open = [service]() -> std::unique_ptr<PortIo> {
+        std::unique_lock lock(service->mutex);
+        service->changed.wait(lock, [&] { return service->answers; });
+        return std::make_unique<ServicedSpeaker>(service);
+    };
+    const QList<QByteArray> lines = standardErrorOf([&] {
+        // A tone goes on silently, and so does the rest of the run.
+        BackgroundSpeaker usedForATone(open, 10ms);
+        usedForATone.startOpening();
+        playToneKeepingOtherBits(usedForATone);
+        playToneKeepingOtherBits(usedForATone);
+        // Nor does the program's end wait for the opening.
+        BackgroundSpeaker endedBeforeAnyTone(open, 10ms);
+        endedBeforeAnyTone.startOpening();
+    });
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines[0].startsWith("velmora: sound is off: the sound card did not open"),
+             lines[0].constData());
+
+    // When the service answers at last, the sound cards opened too late are closed again.
+    service->answer();
+    std::unique_lock lock(service->mutex);
+    QVERIFY(service->changed.wait_for(lock, 60s, [&] { return service->closed == 2; }));
 }
 
 void TestSpeakerOutput::opensInTheBackground() {
     for (const char* driver : {"dummy", "no-such-driver"}) {
         qputenv("SDL_AUDIODRIVER", driver);
         {
-            BackgroundSpeaker openedAhead;
+            BackgroundSpeaker openedAhead(openSpeaker, unhurried);
             openedAhead.startOpening();
             playToneKeepingOtherBits(openedAhead);
         }
         {
             // A tone before the opening was asked for opens the speaker there and then.
-            BackgroundSpeaker usedFirst;
+            BackgroundSpeaker usedFirst(openSpeaker, unhurried);
             playToneKeepingOtherBits(usedFirst);
             usedFirst.startOpening();
             playToneKeepingOtherBits(usedFirst);
         }
         // A run that ends before any tone still waits for the opening and closes the device.
-        std::make_unique<BackgroundSpeaker>()->startOpening();
+        std::make_unique<BackgroundSpeaker>(openSpeaker, unhurried)->startOpening();
         QCOMPARE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
         // Switching off a speaker that was never opened does not open it.
         BackgroundSpeaker neverOpened;
