@@ -3,7 +3,6 @@
 #include "sound/SilentPorts.h"
 
 #include <condition_variable>
-#include <iostream>
 #include <mutex>
 #include <thread>
 
@@ -57,8 +56,8 @@ PortIo& BackgroundSpeaker::speaker() {
         startOpening();
         opened = waitForOpening();
         if (!opened) {
-            std::cerr << "velmora: sound is off: the sound card did not open within "
-                      << patience.count() << " ms\n";
+            saySoundIsOff("the sound card did not open within " + std::to_string(patience.count()) +
+                          " ms");
             opened = std::make_unique<SilentPorts>();
         }
     }

@@ -10,7 +10,11 @@ std::unique_ptr<PortIo> openSpeaker() {
     try {
         return std::make_unique<SoundcardSpeaker>();
     } catch (const std::runtime_error& error) {
-        std::cerr << "velmora: sound is off: " << error.what() << '\n';
+        saySoundIsOff(error.what());
         return std::make_unique<SilentPorts>();
     }
+}
+
+void saySoundIsOff(const std::string& why) {
+    std::cerr << "velmora: sound is off: " << why << '\n';
 }
