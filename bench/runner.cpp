@@ -113,7 +113,8 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
 
-    std::printf("Machine: %s\n", qPrintable(machine()));
+    const QString machineName = machine();
+    std::printf("Machine: %s\n", qPrintable(machineName));
     std::fflush(stdout);
     QList<double> velmoraStart, baselineStart, captionStart, screensStart, velmoraPeak,
         baselinePeak, captionPeak, screensPeak;
@@ -204,7 +205,7 @@ int main(int argc, char* argv[]) {
     }
     const QString table = tableText(rows);
     std::printf("%s", qPrintable(table));
-    recordRun(results, machine(), table, tableJson(rows, machine()));
+    recordRun(results, machineName, table, tableJson(rows, machineName));
     const bool missed =
         std::any_of(rows.begin(), rows.end(), [](const Row& row) { return row.missed(); });
     return missed || aProbeFailed ? 1 : 0;
