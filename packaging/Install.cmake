@@ -25,7 +25,7 @@ foreach(size ${icon_sizes})
   list(APPEND icons ${icon_theme}/${size}x${size}/apps/velmora.png)
 endforeach()
 add_executable(desktop-icons ${CMAKE_CURRENT_LIST_DIR}/DesktopIcons.cpp)
-target_link_libraries(desktop-icons PRIVATE velmora_forms)
+target_link_libraries(desktop-icons PRIVATE velmora_forms Qt6::Gui)
 add_custom_command(OUTPUT ${icons}
   COMMAND desktop-icons ${icon_theme} ${icon_sizes}
   DEPENDS desktop-icons

@@ -13,9 +13,9 @@ constexpr TestNumber othersInResetOrder[TestNumber::count][TestNumber::count - 1
 } // namespace
 
 Screens::Screens(const Platform& platform, PortIo& ports)
-    : Shell(platform), ports(ports), intro(*this), menu(*this, intro) {
+    : Shell(platform), ports(ports), intro(*this, *this), menu(*this, *this, intro) {
     for (TestNumber test : TestNumber::all())
-        tests[test.index()] = std::make_unique<TestScreen>(*this, menu, ports, test);
+        tests[test.index()] = std::make_unique<TestScreen>(*this, *this, menu, ports, test);
 }
 
 Screens::~Screens() = default;

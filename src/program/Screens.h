@@ -1,10 +1,11 @@
 #pragma once
 
 #include "forms/TestNumber.h"
+#include "quiz/TestScreen.h"
 #include "screens/Intro.h"
 #include "screens/MainMenu.h"
+#include "screens/Navigation.h"
 #include "shell/Shell.h"
-#include "test/TestScreen.h"
 
 #include <array>
 #include <memory>
@@ -13,7 +14,7 @@ class PortIo;
 
 // Velmora's seven screens, each made once for the whole run, and what start-up, opening a test
 // and ending the program do to them.
-class Screens final : public Shell {
+class Screens final : public Shell, public Navigation {
     Q_OBJECT
   public:
     Screens(const Platform& platform, PortIo& ports);
@@ -27,6 +28,9 @@ class Screens final : public Shell {
     void keepMenuOnTop() override;
     void openTest(TestNumber test) override;
     void end() override;
+
+  signals:
+    void ended();
 
   private:
     PortIo& ports;

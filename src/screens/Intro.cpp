@@ -2,6 +2,7 @@
 
 #include "forms/Forms.h"
 #include "forms/WebSite.h"
+#include "screens/Navigation.h"
 #include "shell/Label.h"
 #include "shell/Shell.h"
 #include "shell/Timer.h"
@@ -12,23 +13,25 @@ constexpr StoredColour lightCyan = 0x00FFFFC0;
 constexpr StoredColour yellow = 0x0000FFFF;
 } // namespace
 
-Intro::Intro(Shell& shell) : Screen(shell, "frmIntro", frmIntroForm) {}
+Intro::Intro(Shell& shell, Navigation& navigation)
+    : Screen(shell, "frmIntro", frmIntroForm), navigation(navigation) {}
 
-void Intro::connectHandlers() {
+void Intro::bindControls() {
+    lblWeb = &label("lblWeb");
     connect(&label("Label8"), &Label::clicked, this, &Intro::Label8_Click);
-    connect(&label("lblWeb"), &Label::clicked, this, &Intro::lblWeb_Click);
+    connect(lblWeb, &Label::clicked, this, &Intro::lblWeb_Click);
     // It leads out of Velmora to the maker's web site, which a screen reader announces as a link.
-    label("lblWeb").setClickableRole(QAccessible::Link);
+    lblWeb->setClickableRole(QAccessible::Link);
     connect(&timer("Timer1"), &Timer::tick, this, &Intro::Timer1_Timer);
 }
 
 void Intro::Form_Load() {
-    shell.keepMenuOnTop();
+    navigation.keepMenuOnTop();
     shell.centre(*this);
 }
 
 void Intro::Label8_Click() {
-    shell.openTest(1);
+    navigation.openTest(1);
 }
 
 void Intro::lblWeb_Click() {
@@ -36,6 +39,5 @@ void Intro::lblWeb_Click() {
 }
 
 void Intro::Timer1_Timer() {
-    Label& web = label("lblWeb");
-    web.setBackColour(web.backColour() == lightCyan ? yellow : lightCyan);
+    lblWeb->setBackColour(lblWeb->backColour() == lightCyan ? yellow : lightCyan);
 }

@@ -2,6 +2,7 @@
 
 #include "forms/Forms.h"
 #include "screens/Intro.h"
+#include "screens/Navigation.h"
 #include "shell/Button.h"
 #include "shell/Label.h"
 #include "shell/Shell.h"
@@ -12,37 +13,43 @@ constexpr const char* awardNames[TestNumber::count] = {"cmd1", "cmd2", "cmd3", "
 constexpr const char* numberNames[TestNumber::count] = {"lbl1", "lbl2", "lbl3", "lbl4", "lbl5"};
 } // namespace
 
-MainMenu::MainMenu(Shell& shell, Intro& frmIntro)
-    : Screen(shell, "frmMain", frmMainForm), frmIntro(frmIntro) {}
+MainMenu::MainMenu(Shell& shell, Navigation& navigation, Intro& frmIntro)
+    : Screen(shell, "frmMain", frmMainForm), navigation(navigation), frmIntro(frmIntro) {}
 
 Button& MainMenu::award(TestNumber test) {
-    return button(awardNames[test.index()]);
+    load();
+    return *awards[test.index()];
 }
 Label& MainMenu::testNumber(TestNumber test) {
-    return label(numberNames[test.index()]);
+    load();
+    return *testNumbers[test.index()];
 }
 
-void MainMenu::connectHandlers() {
-    for (TestNumber test : TestNumber::all())
-        connect(&testNumber(test), &Label::clicked, this, [this, test] { testNumber_Click(test); });
+void MainMenu::bindControls() {
+    for (TestNumber test : TestNumber::all()) {
+        awards[test.index()] = &button(awardNames[test.index()]);
+        testNumbers[test.index()] = &label(numberNames[test.index()]);
+        connect(testNumbers[test.index()], &Label::clicked, this,
+                [this, test] { testNumber_Click(test); });
+    }
     connect(&button("cmdClose"), &Button::clicked, this, &MainMenu::cmdClose_Click);
     connect(&timer("Timer1"), &Timer::tick, this, &MainMenu::Timer1_Timer);
 }
 
 void MainMenu::Form_Load() {
-    shell.keepMenuOnTop();
+    navigation.keepMenuOnTop();
     frmIntro.show();
     shell.centre(*this);
 }
 
 void MainMenu::testNumber_Click(TestNumber test) {
-    shell.openTest(test);
+    navigation.openTest(test);
 }
 
 void MainMenu::cmdClose_Click() {
-    shell.end();
+    navigation.end();
 }
 
 void MainMenu::Timer1_Timer() {
-    shell.keepMenuOnTop();
+    navigation.keepMenuOnTop();
 }

@@ -3,24 +3,30 @@
 #include "forms/TestNumber.h"
 #include "shell/Screen.h"
 
+#include <array>
+
 class Intro;
+class Navigation;
 
 // frmMain: the menu bar with the five test numbers, their smiley awards and Close.
 class MainMenu final : public Screen {
     Q_OBJECT
   public:
-    MainMenu(Shell& shell, Intro& frmIntro);
+    MainMenu(Shell& shell, Navigation& navigation, Intro& frmIntro);
 
     // The smiley award of a test, and the number it covers.
     Button& award(TestNumber test);
     Label& testNumber(TestNumber test);
 
   private:
-    void connectHandlers() override;
+    void bindControls() override;
     void Form_Load() override;
     void testNumber_Click(TestNumber test);
     void cmdClose_Click();
     void Timer1_Timer();
 
+    Navigation& navigation;
     Intro& frmIntro;
+    std::array<Button*, TestNumber::count> awards{};
+    std::array<Label*, TestNumber::count> testNumbers{};
 };

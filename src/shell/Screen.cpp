@@ -37,9 +37,9 @@ void Screen::load() {
     if (win)
         return;
     build();
+    bindControls();
     current = ScreenState::Hidden;
     record("load");
-    connectHandlers();
     Form_Load();
 }
 

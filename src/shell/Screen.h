@@ -53,8 +53,9 @@ class Screen : public QObject {
     bool takeKeyFromAnyWindow(QKeyCombination key);
 
   protected:
-    // Runs after the controls are built and before Form_Load, to tie events to handlers.
-    virtual void connectHandlers() = 0;
+    // Runs after the controls are built and before Form_Load: ties events to handlers and keeps
+    // the controls the handlers use, so that no handler looks one up by its name.
+    virtual void bindControls() = 0;
     virtual void Form_Load() = 0;
     // The window is about to go: whatever still waits on its controls must stop waiting.
     virtual void unloading() {}

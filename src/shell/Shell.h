@@ -1,7 +1,5 @@
 #pragma once
 
-#include "forms/TestNumber.h"
-
 #include <QKeyCombination>
 #include <QList>
 #include <QObject>
@@ -18,9 +16,8 @@ struct Platform {
     std::function<int()> displayWidthPixels;
 };
 
-// The operations every screen relies on: placement on load, opening a test, keeping the menu on
-// top, ending the program. The program that puts the screens together says which screens these
-// operations move.
+// The screen runtime that every screen relies on: the clock and the web opener of the platform,
+// placement on load, and the keys that work from any of the program's windows.
 class Shell : public QObject {
     Q_OBJECT
   public:
@@ -29,8 +26,6 @@ class Shell : public QObject {
     Clock& clock() const { return platform.clock; }
     UrlOpener& urlOpener() const { return platform.urlOpener; }
 
-    // The topmost step: the menu window goes above every other window, without moving.
-    virtual void keepMenuOnTop() = 0;
     // The centring step: the screen's left edge goes to the middle of the display.
     void centre(Screen& screen);
 
@@ -40,13 +35,10 @@ class Shell : public QObject {
     // A key that no control of the window with the focus answers to: the first screen with a
     // control that answers to it from any window takes it.
     bool offerKeyToEveryWindow(QKeyCombination key);
-    virtual void openTest(TestNumber test) = 0;
-    virtual void end() = 0;
 
   signals:
     // Every load, close, show and hide of a screen, and every topmost step, as it happens.
     void screenOperation(const QString& screen, const QString& operation);
-    void ended();
 
   private:
     Platform platform;

@@ -19,11 +19,10 @@ std::optional<std::uint16_t> divisorFor(double frequency) {
 }
 } // namespace
 
-void PlayTone(PortIo& ports, ToneWait& screen, double frequency, std::int16_t duration) {
+bool startTone(PortIo& ports, double frequency) {
     const std::optional<std::uint16_t> divisor = divisorFor(frequency);
-    // A tone without length would leave the wait to a timer that never ticks.
-    if (!divisor || duration <= 0)
-        return;
+    if (!divisor)
+        return false;
     const auto lowByte = static_cast<std::uint8_t>(*divisor & 0xFF);
     const auto highByte = static_cast<std::uint8_t>(*divisor / 256);
 
@@ -32,12 +31,5 @@ void PlayTone(PortIo& ports, ToneWait& screen, double frequency, std::int16_t du
     ports.vbOut(timerChannel2Port, highByte);
     const std::uint8_t systemControl = ports.vbInp(systemControlPort);
     ports.vbOut(systemControlPort, systemControl | speakerGateBits);
-
-    screen.setToneDone(false);
-    screen.armToneTimer(duration);
-    // Also ends when the screen closes: closing sets toneDone.
-    while (!screen.toneDone())
-        screen.processEventsOnce();
-
-    ports.switchSpeakerOff();
+    return true;
 }

@@ -2,20 +2,8 @@
 
 #include "sound/PortIo.h"
 
-#include <cstdint>
-
-// What the tone routine needs from the screen that plays the tone: its toneDone flag, its tone
-// timer, and one round of its event processing.
-class ToneWait {
-  public:
-    virtual ~ToneWait() = default;
-    virtual void setToneDone(bool done) = 0;
-    virtual bool toneDone() const = 0;
-    // Gives TimerSound this interval and enables it; its tick sets toneDone.
-    virtual void armToneTimer(std::int16_t durationMs) = 0;
-    virtual void processEventsOnce() = 0;
-};
-
-// Plays one tone on the PC speaker through the interval timer's channel 2 and returns when it has
-// ended, with the screen's events processed meanwhile.
-void PlayTone(PortIo& ports, ToneWait& screen, double frequency, std::int16_t duration);
+// The port writes that start a tone on the PC speaker: channel 2 of the interval timer set to a
+// square wave of this frequency, then its gate and the speaker opened. False, with nothing
+// written, for a frequency the counter cannot divide down to. The tone sounds until the speaker
+// is switched off.
+bool startTone(PortIo& ports, double frequency);

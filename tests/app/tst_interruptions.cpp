@@ -207,7 +207,7 @@ void InterruptionsTest::closeDuringAToneEndsTheProgramAtOnce() {
     RecordingPorts recorded;
     ToneListener speaker(recorded);
     Harness program(clock, speaker);
-    QSignalSpy ended(&program.screens, &Shell::ended);
+    QSignalSpy ended(&program.screens, &Screens::ended);
     bool speakerWasOn = false;
     speaker.onToneStart = [&] {
         QTimer::singleShot(0, [&] {

@@ -148,7 +148,7 @@ class Session {
                          [this](const QString& screen, const QString& operation) {
                              noteOperation(screen, operation);
                          });
-        QObject::connect(&shell, &Shell::ended, &shell, [this] { ended = true; });
+        QObject::connect(&shell, &Screens::ended, &shell, [this] { ended = true; });
         // One pupil in three never picks the wrong word, so that full marks and awards come up.
         wrongWeight = std::array{0, 60, 300}[std::uniform_int_distribution(0, 2)(random)];
         restlessness = std::array{1, 1, 2}[std::uniform_int_distribution(0, 2)(random)];

@@ -31,7 +31,7 @@ class ProbeScreen final : public Screen {
     int ticks = 0;
 
   private:
-    void connectHandlers() override {
+    void bindControls() override {
         connect(&timer("tmrProbe"), &Timer::tick, this, [this] { ++ticks; });
     }
     void Form_Load() override { ++loads; }
@@ -206,7 +206,7 @@ void ShellTest::closeEndsTheProgramAndSilencesTheSpeaker() {
     h.screens.start();
     click(h.screens.frmIntro().label("Label8"));
     h.ports.vbOut(0x61, 0x33);
-    QSignalSpy ended(&h.screens, &Shell::ended);
+    QSignalSpy ended(&h.screens, &Screens::ended);
     click(h.screens.frmMain().button("cmdClose"));
     QCOMPARE(ended.count(), 1);
     QCOMPARE(h.ports.vbInp(0x61), 0x30);

@@ -1,6 +1,6 @@
 #include "TestClock.h"
+#include "quiz/ToneWait.h"
 #include "sound/EmulatedSpeaker.h"
-#include "sound/PlayTone.h"
 
 #include <QStringList>
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "RecordingPorts.h"
-#include "sound/PlayTone.h"
+#include "quiz/ToneWait.h"
 
 #include <QStringList>
 #include <QTest>

@@ -1,5 +1,5 @@
+#include "quiz/ToneWait.h"
 #include "sound/BackgroundSpeaker.h"
-#include "sound/PlayTone.h"
 #include "sound/SilentPorts.h"
 #include "sound/SoundcardSpeaker.h"
 #include "sound/Speaker.h"

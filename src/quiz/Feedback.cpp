@@ -1,11 +1,10 @@
+#include "quiz/TestScreen.h"
 #include "shell/Label.h"
 #include "shell/Line.h"
 #include "shell/Shape.h"
 #include "shell/Shell.h"
 #include "shell/TextBox.h"
 #include "shell/Timer.h"
-#include "test/Counters.h"
-#include "test/TestScreen.h"
 
 #include <span>
 
@@ -35,49 +34,59 @@ constexpr Tone wrongTones[] = {
     {523.0 / 8, 400}, {523.0 / 8, 50}, {523.0 / 8, 400}, {523.0 / 8, 50}};
 } // namespace
 
+void TestScreen::bindFeedbackSteps() {
+    stepChanges.clear();
+    for (const Change& change : changes)
+        stepChanges.push_back({change.step, &control(change.control), change.visible});
+}
+
 void TestScreen::txtY_Click() {
-    pick("Correct", "You have earned 10 points", "lblCorrect");
+    pick(Verdict::Correct);
 }
 
 void TestScreen::txtN_Click() {
-    pick("Wrong answer", "The correct answer is ", "lblWrong");
+    pick(Verdict::WrongAnswer);
 }
 
-void TestScreen::pick(const char* verdict, const char* explanation, const char* filledIn) {
+void TestScreen::pick(Verdict verdict) {
+    const bool right = verdict == Verdict::Correct;
     stepCount = 1;
-    textBox("txtY").setEnabled(false);
-    textBox("txtN").setEnabled(false);
-    timer("tmrR").setEnabled(true);
-    label("lblR").setCaption(verdict);
-    label("lblP").setCaption(explanation);
-    label("lblQuestion").setVisible(false);
-    label(filledIn).setVisible(true);
+    txtY->setEnabled(false);
+    txtN->setEnabled(false);
+    tmrR->setEnabled(true);
+    quiz.verdict = verdict;
+    lblR->setCaption(right ? "Correct" : "Wrong answer");
+    lblP->setCaption(right ? "You have earned 10 points" : "The correct answer is ");
+    lblQuestion->setVisible(false);
+    (right ? lblCorrect : lblWrong)->setVisible(true);
 }
 
 void TestScreen::tmrR_Timer() {
     const int step = ++stepCount;
-    for (const Change& change : changes)
+    for (const StepChange& change : stepChanges)
         if (change.step == step)
-            control(change.control).setVisible(change.visible);
+            change.control->setVisible(change.visible);
     if (step == judgingStep)
         judge();
     if (step == lastStep) {
-        shape("Shape2").setFillStyle(FillStyle::Transparent);
-        shape("Shape3").setFillStyle(FillStyle::Transparent);
+        Shape2->setFillStyle(FillStyle::Transparent);
+        Shape3->setFillStyle(FillStyle::Transparent);
         // Nothing happens after the last step until the next pick, which switches the timer on
         // again; stopping here also keeps the step count far from its limit.
-        timer("tmrR").setEnabled(false);
+        tmrR->setEnabled(false);
     }
 }
 
 void TestScreen::judge() {
     std::span<const Tone> tones = rightTones;
-    if (label("lblR").caption() == "Correct") {
-        label("lblScore").setCaption(toText(toNumber(label("lblScore").caption()) + 10));
-        shape("Shape2").setFillStyle(FillStyle::Solid);
+    if (quiz.verdict == Verdict::Correct) {
+        quiz.score += 10;
+        lblScore->setCaption(QString::number(quiz.score));
+        Shape2->setFillStyle(FillStyle::Solid);
     } else {
-        label("lblMistake").setCaption(toText(toNumber(label("lblMistake").caption()) + 1));
-        shape("Shape3").setFillStyle(FillStyle::Solid);
+        ++quiz.mistakes;
+        lblMistake->setCaption(QString::number(quiz.mistakes));
+        Shape3->setFillStyle(FillStyle::Solid);
         tones = wrongTones;
     }
     const unsigned closingsBefore = closings;
@@ -87,7 +96,7 @@ void TestScreen::judge() {
         if (closings != closingsBefore)
             return;
     }
-    label("lblNext").setVisible(true);
+    lblNext->setVisible(true);
 }
 
 void TestScreen::PlayTone(double frequency, std::int16_t duration) {
@@ -96,7 +105,7 @@ void TestScreen::PlayTone(double frequency, std::int16_t duration) {
 
 void TestScreen::TimerSound_Timer() {
     setToneDone(true);
-    timer("TimerSound").setEnabled(false);
+    TimerSound->setEnabled(false);
 }
 
 void TestScreen::setToneDone(bool done) {
@@ -108,8 +117,8 @@ bool TestScreen::toneDone() const {
 }
 
 void TestScreen::armToneTimer(std::int16_t durationMs) {
-    timer("TimerSound").setInterval(durationMs);
-    timer("TimerSound").setEnabled(true);
+    TimerSound->setInterval(durationMs);
+    TimerSound->setEnabled(true);
 }
 
 void TestScreen::processEventsOnce() {

@@ -1,0 +1,27 @@
+#include "quiz/TestScreen.h"
+#include "shell/Label.h"
+#include "shell/TextBox.h"
+
+namespace {
+QString shown(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+} // namespace
+
+// A number that is not one of the bank's (0 before the start) changes nothing.
+void TestScreen::txtQ_Change() {
+    const int count = int(bank.size());
+    if (quiz.question >= 1 && quiz.question <= count)
+        present(bank[std::size_t(quiz.question - 1)], quiz.question == count);
+}
+
+void TestScreen::present(const Question& question, bool last) {
+    txtY->setText(shown(question.correctWord));
+    txtN->setText(shown(question.wrongWord));
+    lblQuestion->setVisible(true);
+    lblQuestion->setCaption(shown(question.stem));
+    lblCorrect->setCaption(shown(question.correctSentence));
+    lblWrong->setCaption(shown(question.wrongSentence));
+    if (last)
+        lblNext->setCaption("The test is over, click here to see comment.");
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+enum class Verdict { Correct, WrongAnswer };
+
+// Where a test stands. The test screen shows each value in its control (the question number in
+// txtQ, the score in lblScore, the mistakes in lblMistake, the verdict in lblR) and writes the
+// control whenever the value changes; no handler reads a value back from a control.
+struct QuizState {
+    // 0 before the test starts, then 1 … 10.
+    int question = 0;
+    int score = 0;
+    int mistakes = 0;
+    Verdict verdict = Verdict::WrongAnswer;
+};
