@@ -1,7 +1,7 @@
 #include "forms/Forms.h"
 #include "forms/WebSite.h"
 
-// A control to a row, as the screens' designs are printed.
+// A control to a row, front to back, with its place and size in twips.
 // clang-format off
 namespace {
 using enum ControlKind;

@@ -1,6 +1,6 @@
 #include "forms/Forms.h"
 
-// A control to a row, as the screens' designs are printed.
+// A control to a row, front to back, with its place and size in twips.
 // clang-format off
 namespace {
 using enum ControlKind;

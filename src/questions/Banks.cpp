@@ -3,7 +3,8 @@
 namespace {
 // Test 1: "am", "is" and "are"; test 2: "have" and "has"; test 3: singular and plural nouns;
 // test 4: present and past forms of "to be"; test 5: present-tense verbs with and without -s.
-// A question to a row, as the banks are printed.
+// A question to a row: the gapped sentence and the two words on one line, the sentence filled
+// in with each word on the next two.
 // clang-format off
 constexpr QuestionBank banks[TestNumber::count] = {
     {{

@@ -8,6 +8,9 @@ class Button final : public Control {
   public:
     Button(const ControlDef& def, QWidget* client);
 
+    StoredColour foreColour() const { return fore; }
+    StoredColour backColour() const { return back; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     QAccessible::Role passiveRole() const override {

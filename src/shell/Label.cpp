@@ -30,7 +30,7 @@ QRect Label::textArea() const {
 }
 
 int Label::textFlags() const {
-    // Captions wrap at word boundaries within the label's width, as on the screens' first home.
+    // Captions wrap at word boundaries within the label's width and hang from its top edge.
     const int horizontal = alignment == Alignment::Centre  ? Qt::AlignHCenter
                            : alignment == Alignment::Right ? Qt::AlignRight
                                                            : Qt::AlignLeft;

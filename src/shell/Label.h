@@ -9,6 +9,7 @@ class Label final : public Control {
 
     const QString& caption() const { return text; }
     void setCaption(const QString& caption);
+    StoredColour foreColour() const { return fore; }
     StoredColour backColour() const { return back; }
     void setBackColour(StoredColour colour);
 

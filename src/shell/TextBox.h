@@ -11,6 +11,8 @@ class TextBox final : public Control {
     const QString& text() const { return content; }
     // Emits changed() before returning when the text is different.
     void setText(const QString& text);
+    StoredColour foreColour() const { return fore; }
+    StoredColour backColour() const { return back; }
 
   signals:
     void changed();

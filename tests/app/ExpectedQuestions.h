@@ -7,7 +7,7 @@ struct ExpectedQuestion {
     const char *stem, *left, *right, *correct, *wrong;
 };
 
-// A row of the tables to two lines, as they are printed.
+// A question to two lines: the gapped sentence and the words, then the two filled-in sentences.
 // clang-format off
 inline constexpr ExpectedQuestion expectedQuestions[] = {
     {1, 1, " I ..... a girl. ", "am", "is",

@@ -38,7 +38,7 @@ QString whereNotDoubled(QWidget& widget, const QList<QRect>& areas) {
 }
 } // namespace
 
-class DoubleScaleTest : public QObject {
+class ScreensAtDoubleScaleTest : public QObject {
     Q_OBJECT
 
   public:
@@ -50,7 +50,7 @@ class DoubleScaleTest : public QObject {
     void outlinesEdgesAndLinesFallOnWholePixels();
 };
 
-void DoubleScaleTest::theScreensKeepTheirArrangement() {
+void ScreensAtDoubleScaleTest::theScreensKeepTheirArrangement() {
     Harness h;
     h.screens.start();
     h.screens.openTest(3);
@@ -64,7 +64,7 @@ void DoubleScaleTest::theScreensKeepTheirArrangement() {
     QCOMPARE(onDisplay.devicePixelRatio(), 2.0);
 }
 
-void DoubleScaleTest::outlinesEdgesAndLinesFallOnWholePixels_data() {
+void ScreensAtDoubleScaleTest::outlinesEdgesAndLinesFallOnWholePixels_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("band"); // 0: the whole control, which shows no text
 
@@ -79,7 +79,7 @@ void DoubleScaleTest::outlinesEdgesAndLinesFallOnWholePixels_data() {
     QTest::newRow("test window border") << "frm1" << 1;
 }
 
-void DoubleScaleTest::outlinesEdgesAndLinesFallOnWholePixels() {
+void ScreensAtDoubleScaleTest::outlinesEdgesAndLinesFallOnWholePixels() {
     QFETCH(QString, control);
     QFETCH(int, band);
     Harness h;
@@ -100,5 +100,5 @@ void DoubleScaleTest::outlinesEdgesAndLinesFallOnWholePixels() {
     QVERIFY2(fault.isEmpty(), qPrintable(control + ' ' + fault));
 }
 
-QTEST_MAIN(DoubleScaleTest)
+QTEST_MAIN(ScreensAtDoubleScaleTest)
 #include "tst_doublescale.moc"

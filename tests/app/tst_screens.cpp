@@ -38,6 +38,85 @@ void checkStartStates(Screen& screen, const FormDef& form, QStringList changedOn
 }
 } // namespace
 
+namespace {
+// Each control's face, size in points, weight and colours as the screens were designed, and
+// the faces Debian's font packages stand in for them with.
+struct Look {
+    const char* control;
+    const char* face;
+    double points;
+    bool bold;
+    StoredColour fore, back;
+};
+using namespace SystemColour;
+constexpr StoredColour peach = rgb(255, 224, 192);
+constexpr StoredColour cyan = rgb(192, 255, 255);
+constexpr Look testScreenLooks[] = {
+    {"txtY", "Batang", 14.25, true, windowText, windowBackground},
+    {"txtN", "Batang", 14.25, true, windowText, windowBackground},
+    {"txtQ", "Batang", 18, false, windowText, windowBackground},
+    {"lblComment", "Batang", 18, false, buttonText, rgb(255, 192, 128)},
+    {"lblWrong", "Batang", 18, false, windowText, windowBackground},
+    {"Label4", "Batang", 18, true, rgb(0, 0, 255), peach},
+    {"Label2", "Comic Sans MS", 12, false, buttonText, peach},
+    {"Label1", "Comic Sans MS", 12, false, buttonText, peach},
+    {"lblCorrect", "Batang", 18, false, windowText, windowBackground},
+    {"lblScore", "Batang", 18, false, windowText, peach},
+    {"lblMistake", "Batang", 18, false, buttonText, peach},
+    {"lblNext", "Comic Sans MS", 12, false, buttonText, rgb(255, 255, 192)},
+    {"lblCheck", "Calligraphic", 24, true, rgb(0, 0, 255), peach},
+    {"lblP", "Comic Sans MS", 14.25, false, windowText, windowBackground},
+    {"Label3", "Batang", 18, true, rgb(0, 0, 255), peach},
+    {"lblR", "Calligraphic", 24, true, rgb(255, 0, 0), peach},
+    {"lblQuestion", "Batang", 18, false, windowText, windowBackground},
+};
+constexpr Look menuLooks[] = {
+    {"Command1", "MS Sans Serif", 12, false, buttonText, peach},
+    {"cmdClose", "MS Sans Serif", 12, false, buttonText, rgb(255, 128, 128)},
+    {"Label2", "Arial Black", 12, false, buttonText, cyan},
+    {"lbl1", "Arial Black", 12, false, buttonText, cyan},
+    {"lbl2", "Arial Black", 12, false, buttonText, cyan},
+    {"lbl3", "Arial Black", 12, false, buttonText, cyan},
+    {"lbl4", "Arial Black", 12, false, buttonText, cyan},
+    {"lbl5", "Arial Black", 12, false, buttonText, cyan},
+    {"cmd1", "MS Sans Serif", 8, false, buttonText, rgb(255, 192, 128)},
+    {"cmd5", "MS Sans Serif", 8, false, buttonText, rgb(255, 192, 128)},
+};
+constexpr Look introLooks[] = {
+    {"lblWeb", "MS Sans Serif", 8, false, buttonText, cyan},
+    {"Label8", "Batang", 14.25, true, windowText, windowBackground},
+    {"Label7", "Batang", 12, true, buttonText, peach},
+    {"Label6", "Batang", 12, true, buttonText, peach},
+    {"Label5", "Batang", 12, true, buttonText, peach},
+    {"Label4", "Batang", 12, true, buttonText, peach},
+    {"Label3", "Batang", 12, true, buttonText, peach},
+    {"Label2", "Batang", 12, true, buttonText, peach},
+    {"Label1", "Batang", 14.25, true, windowText, windowBackground},
+};
+struct StandIn {
+    const char* face;
+    const char* family;
+    QFont::Weight regular;
+};
+constexpr StandIn standIns[] = {
+    {"Batang", "NanumMyeongjo", QFont::Normal},
+    {"Comic Sans MS", "Comic Neue", QFont::Normal},
+    {"Calligraphic", "Z003", QFont::Normal},
+    {"Arial Black", "DejaVu Sans", QFont::Black},
+    {"MS Sans Serif", "Liberation Sans", QFont::Normal},
+};
+
+std::pair<StoredColour, StoredColour> coloursOf(Screen& screen, const char* name) {
+    Control& control = screen.control(name);
+    if (auto* label = qobject_cast<Label*>(&control))
+        return {label->foreColour(), label->backColour()};
+    if (auto* box = qobject_cast<TextBox*>(&control))
+        return {box->foreColour(), box->backColour()};
+    auto& button = static_cast<Button&>(control);
+    return {button.foreColour(), button.backColour()};
+}
+} // namespace
+
 class ScreensTest : public QObject {
     Q_OBJECT
   private slots:
@@ -48,6 +127,8 @@ class ScreensTest : public QObject {
     void startNowOpensTestOneLikeTheMenu();
     void theWebLinkOpensTheMakersSiteEveryTime();
     void theWindowsHaveNoTitleBarAndAOnePixelBorder();
+    void everyControlHasItsDesignedFaceAndColours_data();
+    void everyControlHasItsDesignedFaceAndColours();
 };
 
 void ScreensTest::theMenuAndIntroductionStartAsDesigned() {
@@ -153,6 +234,47 @@ void ScreensTest::theWindowsHaveNoTitleBarAndAOnePixelBorder() {
     QCOMPARE(menu.client().geometry(), QRect(1, 1, 601, 85));
     QCOMPARE(h.screens.frmIntro().window().size(), QSize(603, 504));
     QVERIFY(!menu.windowIcon().isNull());
+}
+
+void ScreensTest::everyControlHasItsDesignedFaceAndColours_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<StoredColour>("fore");
+    QTest::addColumn<StoredColour>("back");
+    const auto add = [](const QString& screen, std::span<const Look> looks) {
+        for (const Look& look : looks) {
+            const StandIn& standIn = *std::ranges::find_if(
+                standIns, [&](const StandIn& s) { return std::string_view(s.face) == look.face; });
+            QTest::addRow("%s %s", qPrintable(screen), look.control)
+                << screen << look.control << standIn.family
+                << int(std::lround(look.points * 96 / 72))
+                << int(look.bold ? QFont::Bold : standIn.regular) << look.fore << look.back;
+        }
+    };
+    add("frmMain", menuLooks);
+    add("frmIntro", introLooks);
+    for (int test = 1; test <= 5; ++test)
+        add(QString("frm%1").arg(test), testScreenLooks);
+}
+
+void ScreensTest::everyControlHasItsDesignedFaceAndColours() {
+    QFETCH(QString, screen);
+    QFETCH(QString, control);
+    Harness h;
+    Screen& loaded = screen == "frmMain"    ? static_cast<Screen&>(h.screens.frmMain())
+                     : screen == "frmIntro" ? static_cast<Screen&>(h.screens.frmIntro())
+                                            : h.frm(screen.back().digitValue());
+    const QByteArray name = control.toLatin1();
+    const QFont font = loaded.control(name.constData()).font();
+    QTEST(font.family(), "family");
+    QTEST(font.pixelSize(), "pixelSize");
+    QTEST(int(font.weight()), "weight");
+    const auto [fore, back] = coloursOf(loaded, name.constData());
+    QTEST(fore, "fore");
+    QTEST(back, "back");
 }
 
 QTEST_MAIN(ScreensTest)

@@ -8,6 +8,7 @@
 #include "shell/Timer.h"
 
 #include <QSignalSpy>
+#include <optional>
 
 namespace {
 const char* const feedbackControls[] = {"lblQuestion", "lblCorrect", "lblWrong", "lblCheck", "lblR",
@@ -19,6 +20,23 @@ QStringList shownFeedback(TestScreen& screen) {
         if (screen.control(name).visible())
             shown << name;
     return shown;
+}
+
+// The divisors the tones wrote into the interval timer's channel 2, low byte first, in order.
+QList<int> divisorsWritten(const RecordingPorts& ports) {
+    QList<int> divisors;
+    std::optional<int> low;
+    for (const PortAccess& access : ports.accesses()) {
+        if (access.kind != PortAccess::Kind::Write || access.port != timerChannel2Port)
+            continue;
+        if (low) {
+            divisors << (*low | access.value << 8);
+            low.reset();
+        } else {
+            low = access.value;
+        }
+    }
+    return divisors;
 }
 
 struct Moment {
@@ -34,7 +52,7 @@ class TestRoadTest : public QObject {
     void everyQuestionIsPutOnTheScreen();
     void aRightPickStepByStep();
     void aWrongPickStepByStep();
-    void theNextLabelComesAfterTheLastTone();
+    void theTonesSoundTheirPitchesAndLengthsBeforeTheNextLabel();
     void everyPickRestartsTheFeedbackTimer();
     void tenPicksAddUpToAHundred();
     void theCommentFollowsTheScore_data();
@@ -129,7 +147,7 @@ void TestRoadTest::aWrongPickStepByStep() {
     QCOMPARE(shownFeedback(screen), QStringList({"lblCorrect", "lblP", "lblNext"}));
 }
 
-void TestRoadTest::theNextLabelComesAfterTheLastTone() {
+void TestRoadTest::theTonesSoundTheirPitchesAndLengthsBeforeTheNextLabel() {
     for (bool right : {true, false}) {
         ManualClock clock;
         RecordingPorts ports;
@@ -152,6 +170,9 @@ void TestRoadTest::theNextLabelComesAfterTheLastTone() {
             right ? QStringList{"5900 0 1", "6100 0 1", "6200 0 0", "6400 0 0"}
                   : QStringList{"6200 0 1", "6250 0 0", "6650 0 0", "6700 0 0"};
         QCOMPARE(atToneEnds, expected);
+        // 1193280 / 3919.95 and 1193280 / 440 after a right pick; 1193280 / 65.375 after a wrong.
+        const QList<int> divisors = right ? QList<int>{304, 2712, 304, 2712} : QList<int>(4, 18253);
+        QCOMPARE(divisorsWritten(ports), divisors);
         QVERIFY(screen.label("lblNext").visible());
         QVERIFY(!ports.speakerBitsSet());
     }

@@ -15,7 +15,7 @@ static bool blocksAreSolid(const QImage& image) {
     return true;
 }
 
-class DoubleScaleTest : public QObject {
+class PicturesAtDoubleScaleTest : public QObject {
     Q_OBJECT
 
   public:
@@ -25,7 +25,7 @@ class DoubleScaleTest : public QObject {
     void pixelArtStaysSharp();
 };
 
-void DoubleScaleTest::pixelArtStaysSharp() {
+void PicturesAtDoubleScaleTest::pixelArtStaysSharp() {
     const QCursor hand = Pictures::hand();
     QCOMPARE(hand.pixmap().size(), QSize(64, 64));
     QCOMPARE(hand.pixmap().devicePixelRatio(), 2.0);
@@ -37,5 +37,5 @@ void DoubleScaleTest::pixelArtStaysSharp() {
     QVERIFY(blocksAreSolid(smiley.toImage()));
 }
 
-QTEST_MAIN(DoubleScaleTest)
+QTEST_MAIN(PicturesAtDoubleScaleTest)
 #include "tst_pictures_doublescale.moc"

@@ -15,7 +15,7 @@ QPixmap frame();
 void decodeFrameAhead();
 // The 32 x 32 smiley of the award buttons, transparent outside the face.
 QPixmap smiley();
-// The smiley for window icons, sharp at one, two, four and eight times its size.
+// The smiley for window icons, sharp at its own size and at twice it.
 QIcon smileyIcon();
 // The smiley scaled to size x size pixels, for the installed desktop icons.
 QImage smileyAt(int size);
