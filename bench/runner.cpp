@@ -143,25 +143,27 @@ int main(int argc, char* argv[]) {
     const Figures idle = idleRun.figures();
     const Figures velmoraIdle = velmoraIdleRun.figures();
 
+    // The floor is the least any program drawing Velmora's two windows pays: the same windows
+    // bare, with one caption. Start-up and memory are held to it; the bare window is for scale.
     QList<Row> rows;
-    const double startRatio = median(velmoraStart) / median(baselineStart);
+    const double floorStart = median(screensStart);
+    const double floorPeak = median(screensPeak);
     rows << Row{"start-up to both windows painted, ms (median of 20)", median(velmoraStart),
-                median(baselineStart), "<= 1.3 x baseline", startRatio <= 1.3};
+                floorStart, "<= 1.15 x floor", median(velmoraStart) <= 1.15 * floorStart};
+    rows << Row{"  the same against a bare window, ms", median(velmoraStart), median(baselineStart),
+                "(for comparison)", true};
     rows << Row{"  the same against a window with one caption, ms", median(velmoraStart),
                 median(captionStart), "(for comparison)", true};
-    rows << Row{"  the same against its two windows bare, one caption, ms", median(velmoraStart),
-                median(screensStart), "(for comparison)", true};
-    rows << Row{"peak resident after start-up, KiB", median(velmoraPeak), median(baselinePeak),
-                "<= 1.5 x baseline", median(velmoraPeak) <= 1.5 * median(baselinePeak)};
-    rows << Row{"  the same against its two windows bare, one caption, KiB", median(velmoraPeak),
-                median(screensPeak), "(for comparison)", true};
-    rows << Row{"peak resident after one whole test, KiB", memory["peak_kb_after_test"],
-                median(baselinePeak), "<= 1.4 x baseline",
-                memory["peak_kb_after_test"] <= 1.4 * median(baselinePeak)};
-    rows << Row{"  the same against a window with one caption, KiB", memory["peak_kb_after_test"],
-                median(captionPeak), "(for comparison)", true};
+    rows << Row{"peak resident after start-up, KiB", median(velmoraPeak), floorPeak,
+                "<= 1.3 x floor", median(velmoraPeak) <= 1.3 * floorPeak};
+    rows << Row{"  the same against a bare window, KiB", median(velmoraPeak), median(baselinePeak),
+                "(for comparison)", true};
+    rows << Row{"peak resident after one whole test, KiB", memory["peak_kb_after_test"], floorPeak,
+                "<= 1.3 x floor", memory["peak_kb_after_test"] <= 1.3 * floorPeak};
+    rows << Row{"  the same against a bare window, KiB", memory["peak_kb_after_test"],
+                median(baselinePeak), "(for comparison)", true};
     rows << Row{"  the same with the sound off, SDL not loaded, KiB",
-                memorySilent["peak_kb_after_test"], median(baselinePeak), "(for comparison)", true};
+                memorySilent["peak_kb_after_test"], floorPeak, "(for comparison)", true};
     rows << Row{"resident growth per opening (20 openings), KiB", memory["growth_kb_per_opening"],
                 none, "no growth", memory["growth_kb_per_opening"] <= 4};
     rows << Row{"CPU share of one core, wrong-answer feedback, %", 100 * feedback["cpu_share"],
