@@ -4,7 +4,7 @@ SANITIZE := build/sanitize
 CONFIGURE := cmake -G Ninja -DVELMORA_WERROR=ON
 TEST_ENV := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
-.PHONY: run test bench bench-quick package build deps clean
+.PHONY: run test bench bench-quick package pictures build deps clean
 
 run: build
 	$(RELEASE)/src/velmora
@@ -35,6 +35,12 @@ bench-quick: build
 package: build
 	@tools/install-deps dpkg-dev file
 	cd $(RELEASE) && cpack
+
+# The README's two pictures in docs/, taken anew on a virtual display with the shared
+# screenshot tool beside this repository.
+pictures: build
+	@tools/install-deps imagemagick optipng
+	tools/readme-pictures ../shared/tools/xshot $(RELEASE)/src/velmora docs
 
 build: deps
 	@[ -f $(RELEASE)/build.ninja ] || $(CONFIGURE) -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release

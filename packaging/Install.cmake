@@ -1,6 +1,6 @@
 # What `cmake --install` puts where for a desktop: the program, its menu entry, its AppStream
-# metadata, its icon at every size desktops ask for, and its manual page. Package.cmake turns
-# the same into a Debian package.
+# metadata, its icon at every size desktops ask for, its manual page, and its licence and
+# history. Package.cmake turns the same into a Debian package.
 include(GNUInstallDirs)
 
 # The AppStream identity, reversed from the maker's web address that the welcome page links to.
@@ -8,6 +8,14 @@ set(VELMORA_APP_ID example.velmora.Velmora)
 set(packaging_out ${PROJECT_BINARY_DIR}/packaging)
 
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Stripping, as `make package` and `cmake --install --strip` do, keeps the compiler's notes in
+# the .comment section, which Debian takes out of the programs it packages too.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:velmora>\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/velmora.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
@@ -42,11 +50,23 @@ add_custom_command(OUTPUT ${packaging_out}/velmora.6.gz
 add_custom_target(manual_page ALL DEPENDS ${packaging_out}/velmora.6.gz)
 install(FILES ${packaging_out}/velmora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
+# Where Debian looks for a package's licence and history: the copyright file in its
+# machine-readable form, and the changelog, compressed as Debian keeps it.
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/velmora)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${packaging_out}/copyright @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog ${packaging_out}/changelog COPYONLY)
+add_custom_command(OUTPUT ${packaging_out}/changelog.gz
+  COMMAND gzip -9nkf ${packaging_out}/changelog
+  DEPENDS ${packaging_out}/changelog
+  COMMENT "Compressing the changelog")
+add_custom_target(changelog ALL DEPENDS ${packaging_out}/changelog.gz)
+install(FILES ${packaging_out}/copyright ${packaging_out}/changelog.gz DESTINATION ${doc_dir})
+
 # The desktops' own validators on an installation into a scratch folder. `make test` installs
 # them; a plain build without them reports the test as skipped.
 add_test(NAME installed_desktop_files
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-install ${CMAKE_COMMAND} ${PROJECT_BINARY_DIR}
-          ${packaging_out}/installed ${VELMORA_APP_ID})
+          ${packaging_out}/installed ${VELMORA_APP_ID} ${PROJECT_VERSION})
 set_tests_properties(installed_desktop_files PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
 
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)

@@ -3,7 +3,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR Tovrin)
-set(CPACK_PACKAGE_CONTACT "Velmora maintainers <maintainers@velmora.example>")
+set(CPACK_PACKAGE_CONTACT "${VELMORA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # Debian wants the long description in lines of fewer than 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION [[Velmora tests a child's English grammar in five short tests of ten
@@ -15,7 +15,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmora.example)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELMORA_WEB_ADDRESS})
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries the program links against (Qt 6 Widgets and the C++ runtime) are read off the
 # binary by dpkg-shlibdeps, with the versions it needs. What it loads or finds at run time is

@@ -1,16 +1,22 @@
+#include "program/CommandLine.h"
 #include "program/Program.h"
 
 #include <QApplication>
 
-int main(int, char* argv[]) {
+int main(int argc, char* argv[]) {
+    if (const CommandLine commandLine = readCommandLine(argc, argv);
+        commandLine.request != CommandLine::Request::run)
+        return answer(commandLine);
+    if (!hasWindowSystem())
+        return exitNoDisplay;
     prepareApplicationPlatform();
     const std::jthread fontConfiguration = readFontConfigurationAhead();
-    // Velmora takes no command line: Qt sees only the program's name.
+    // Qt sees only the program's name: Velmora has read the command line itself.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     nameApplication();
     if (!hasDisplay())
-        return 1;
+        return exitNoDisplay;
     Program program;
     program.start();
     return QApplication::exec();

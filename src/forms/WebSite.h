@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-// The maker's web site: scheme and host only. A reserved example host until Velmora has its own.
-#define VELMORA_WEB_ADDRESS "https://velmora.example"
-
+// The maker's web site, scheme and host only: the build setting VELMORA_WEB_ADDRESS, which
+// whoever distributes Velmora sets to their own site. A reserved example host by default.
 inline constexpr std::string_view webAddress = VELMORA_WEB_ADDRESS;

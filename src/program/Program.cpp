@@ -28,6 +28,16 @@ int Program::displayWidth() {
     return lastDisplayWidth;
 }
 
+bool hasWindowSystem() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    std::fputs("velmora: there is no display to show the windows on: DISPLAY and WAYLAND_DISPLAY "
+               "are unset\n",
+               stderr);
+    return false;
+}
+
 bool hasDisplay() {
     if (QGuiApplication::primaryScreen())
         return true;

@@ -36,5 +36,8 @@ std::jthread readFontConfigurationAhead();
 // platform is chosen before the application object exists.
 void prepareApplicationPlatform();
 void nameApplication();
+// Qt aborts where it finds no window system to connect to. Where none is named and no platform
+// was chosen, this says so on standard error and is false; call it before the application object.
+bool hasWindowSystem();
 // Says on standard error, and is false, when there is no display to put the windows on.
 bool hasDisplay();

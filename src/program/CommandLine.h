@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// What Velmora is asked to do on its command line. Everything but running is answered on the
+// terminal before any window system is touched, so it works over a plain SSH login too.
+struct CommandLine {
+    enum class Request { run, help, version, mistake };
+
+    Request request = Request::run;
+    // For a mistake: the one line that names it.
+    QString mistake = {};
+};
+
+// The exit statuses the help lists.
+enum ExitStatus { exitSuccess = 0, exitNoDisplay = 1, exitCommandLineMistake = 2 };
+
+CommandLine readCommandLine(int argc, const char* const argv[]);
+
+// Prints the answer to any request but running, the help and the version on standard output and
+// a mistake on standard error, and gives the status to end with.
+int answer(const CommandLine& commandLine);
