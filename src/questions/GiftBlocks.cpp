@@ -1,0 +1,98 @@
+#include "questions/GiftBlocks.h"
+
+#include "questions/GiftText.h"
+#include "questions/TextLines.h"
+
+namespace {
+constexpr std::string_view categoryMark = "$CATEGORY:";
+
+class BlockSplitter {
+  public:
+    void take(int number, std::string_view line);
+    bool refused() const { return result.refusal.has_value(); }
+    GiftBlocks finish() {
+        endQuestion();
+        return std::move(result);
+    }
+
+  private:
+    void endQuestion();
+    void scanBraces(int number, std::string_view line);
+    void refuse(int line, const char* why) {
+        if (!refused())
+            result.refusal = Finding{line, why};
+    }
+
+    GiftBlocks result;
+    GiftBlock question{0, 0, {}};
+    int category = 0;
+    bool gapOpen = false;
+    bool gapClosed = false;
+    int gapLine = 0;
+};
+
+void BlockSplitter::take(int number, std::string_view line) {
+    line = gift::trimmed(line);
+    if (line.empty()) {
+        endQuestion();
+    } else if (line.starts_with("//")) {
+        // A comment, wherever it stands.
+    } else if (line.starts_with(categoryMark)) {
+        endQuestion();
+        ++category;
+    } else {
+        // Teachers do not always leave a blank line between two questions; a second title or
+        // gap tells where the next begins.
+        const bool startsQuestion =
+            line.starts_with("::") || (gapClosed && gift::findUnescaped(line, "{") != line.npos);
+        if (startsQuestion && !gapOpen)
+            endQuestion();
+        if (question.text.empty()) {
+            question.line = number;
+            question.category = category;
+        } else {
+            question.text += ' ';
+        }
+        question.text += line;
+        scanBraces(number, line);
+    }
+}
+
+void BlockSplitter::scanBraces(int number, std::string_view line) {
+    for (std::size_t at = gift::findUnescaped(line, "{"), closing = gift::findUnescaped(line, "}");
+         at != line.npos || closing != line.npos;) {
+        if (at < closing) {
+            if (gapOpen)
+                refuse(gapLine, "a { that no } closes");
+            gapOpen = true;
+            gapLine = number;
+            at = gift::findUnescaped(line, "{", at + 1);
+        } else {
+            if (!gapOpen)
+                refuse(number, "a } with no { before it");
+            gapOpen = false;
+            gapClosed = true;
+            closing = gift::findUnescaped(line, "}", closing + 1);
+        }
+    }
+}
+
+void BlockSplitter::endQuestion() {
+    if (gapOpen)
+        refuse(gapLine, "a { that no } closes");
+    if (!question.text.empty())
+        result.blocks.push_back(std::move(question));
+    question = GiftBlock{0, 0, {}};
+    gapOpen = false;
+    gapClosed = false;
+}
+} // namespace
+
+GiftBlocks splitGiftBlocks(std::string_view text) {
+    BlockSplitter splitter;
+    TextLines lines(text);
+    std::string_view line;
+    while (!splitter.refused() && lines.next(line))
+        splitter.take(lines.number(), line);
+    return splitter.finish();
+}

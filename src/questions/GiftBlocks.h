@@ -1,0 +1,27 @@
+#pragma once
+
+#include "questions/Finding.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One question as the teacher wrote it: its lines trimmed and joined by one blank each, with the
+// comment lines between them left out.
+struct GiftBlock {
+    int line;     // where the question starts
+    int category; // how many $CATEGORY lines come before it
+    std::string text;
+};
+
+struct GiftBlocks {
+    std::vector<GiftBlock> blocks;
+    // A brace without its partner: the file cannot be read as questions at all.
+    std::optional<Finding> refusal;
+};
+
+// Cuts a teacher's text (UTF-8, without a byte order mark) into its questions. A question ends
+// at a blank line, a $CATEGORY line or the end of the text; a line that starts with a
+// ::title::, or holds a gap of its own after the question's gap has closed, starts the next.
+GiftBlocks splitGiftBlocks(std::string_view text);

@@ -1,0 +1,116 @@
+// The teacher's file named on the command line: only a regular file of at most 1 MiB is read,
+// anything else is refused at once with one line, and the report of what was left out has the
+// form editors jump from.
+#include "program/TeacherFile.h"
+#include "program/TeacherReport.h"
+#include "questions/GiftReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+namespace {
+// What a path in the folder becomes, made by `make`.
+enum class Made { Nothing, Folder, Fifo, File };
+} // namespace
+
+class TeacherFileTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void onlyARegularFileUpTo1MiBIsRead_data();
+    void onlyARegularFileUpTo1MiBIsRead();
+    void theReportListsFiftyFindingsThenCountsTheRest_data();
+    void theReportListsFiftyFindingsThenCountsTheRest();
+    void theLastLineCountsTestsAndSkippedQuestions_data();
+    void theLastLineCountsTestsAndSkippedQuestions();
+};
+
+void TeacherFileTest::onlyARegularFileUpTo1MiBIsRead_data() {
+    QTest::addColumn<Made>("made");
+    QTest::addColumn<qsizetype>("size");
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("missing") << Made::Nothing << qsizetype(0) << "there is no such file";
+    QTest::newRow("a folder") << Made::Folder << qsizetype(0) << "this is a folder, not a file";
+    // Opening a pipe that nobody writes to would wait for ever.
+    QTest::newRow("a pipe") << Made::Fifo << qsizetype(0) << "this is not a regular file";
+    QTest::newRow("over 1 MiB") << Made::File << qsizetype(largestGiftFile) + 1
+                                << "the file is larger than 1 MiB";
+    QTest::newRow("1 MiB") << Made::File << qsizetype(largestGiftFile) << "";
+    QTest::newRow("empty") << Made::File << qsizetype(0) << "";
+}
+
+void TeacherFileTest::onlyARegularFileUpTo1MiBIsRead() {
+    QFETCH(Made, made);
+    QFETCH(qsizetype, size);
+    QFETCH(QString, refusal);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("tests.gift");
+    const QByteArray bytes(size, 'a');
+    if (made == Made::Folder)
+        QVERIFY(QDir(folder.path()).mkdir("tests.gift"));
+    if (made == Made::Fifo)
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (made == Made::File) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), size);
+    }
+
+    const TeacherFile read = readTeacherFile(path.toStdString());
+    QCOMPARE(read.refusal ? QString::fromStdString(read.refusal->message) : QString(), refusal);
+    if (read.refusal)
+        QCOMPARE(read.refusal->line, 0);
+    else
+        QVERIFY(read.bytes == bytes.toStdString());
+}
+
+void TeacherFileTest::theReportListsFiftyFindingsThenCountsTheRest_data() {
+    QTest::addColumn<int>("findings");
+    QTest::addColumn<QStringList>("lastLines");
+
+    QTest::newRow("none") << 0 << QStringList();
+    QTest::newRow("one") << 1 << QStringList{"tests.gift:3: a true/false question"};
+    QTest::newRow("fifty") << 50
+                           << QStringList{"tests.gift:99: a true/false question",
+                                          "tests.gift:101: a true/false question"};
+    QTest::newRow("sixty-two") << 62
+                               << QStringList{"tests.gift:101: a true/false question",
+                                              "... and 12 more"};
+}
+
+void TeacherFileTest::theReportListsFiftyFindingsThenCountsTheRest() {
+    QFETCH(int, findings);
+    QFETCH(QStringList, lastLines);
+    std::vector<Finding> found;
+    for (int index = 0; index < findings; ++index)
+        found.push_back({3 + 2 * index, "a true/false question"});
+    QStringList lines;
+    for (const std::string& line : reportLines("tests.gift", found))
+        lines << QString::fromStdString(line);
+    QCOMPARE(lines.size(), std::min(findings, 51));
+    QCOMPARE(lines.mid(lines.size() - lastLines.size()), lastLines);
+    QCOMPARE(reportLine("tests.gift", {0, "the text is UTF-16: save it as UTF-8"}),
+             "tests.gift: the text is UTF-16: save it as UTF-8");
+}
+
+void TeacherFileTest::theLastLineCountsTestsAndSkippedQuestions_data() {
+    QTest::addColumn<int>("tests");
+    QTest::addColumn<int>("skipped");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("plural") << 2 << 3 << "2 tests of 10 questions; 3 questions skipped";
+    QTest::newRow("singular") << 1 << 1 << "1 test of 10 questions; 1 question skipped";
+    QTest::newRow("nothing") << 0 << 0 << "no test of 10 questions; no question skipped";
+}
+
+void TeacherFileTest::theLastLineCountsTestsAndSkippedQuestions() {
+    QFETCH(int, tests);
+    QFETCH(int, skipped);
+    QTEST(QString::fromStdString(summaryLine(tests, skipped)), "line");
+}
+
+QTEST_APPLESS_MAIN(TeacherFileTest)
+#include "tst_teacherfile.moc"
