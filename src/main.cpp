@@ -1,11 +1,17 @@
 #include "program/CommandLine.h"
 #include "program/Program.h"
+#include "program/TeacherSet.h"
+#include "quiz/QuestionFit.h"
 
 #include <QApplication>
+#include <optional>
+#include <unistd.h>
 
 int main(int argc, char* argv[]) {
-    if (const CommandLine commandLine = readCommandLine(argc, argv);
-        commandLine.request != CommandLine::Request::run)
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.request == CommandLine::Request::check)
+        return checkTeacherFile(commandLine.file, argv[0]);
+    if (commandLine.request != CommandLine::Request::run)
         return answer(commandLine);
     if (!hasWindowSystem())
         return exitNoDisplay;
@@ -17,7 +23,14 @@ int main(int argc, char* argv[]) {
     nameApplication();
     if (!hasDisplay())
         return exitNoDisplay;
-    Program program;
+    std::optional<TeacherSet> teacherSet;
+    if (!commandLine.file.isEmpty()) {
+        teacherSet = loadTeacherSet(commandLine.file, whyItDoesNotFit);
+        if (!teacherSet->playable())
+            return refuseTeacherSet(*teacherSet, isatty(STDERR_FILENO) != 0);
+        reportLeftOut(*teacherSet);
+    }
+    Program program(teacherSet ? std::span(teacherSet->tests.tests()) : builtInBanks());
     program.start();
     return QApplication::exec();
 }

@@ -11,12 +11,22 @@ const QString programName = QStringLiteral("velmora");
 const QCommandLineOption helpOption({"h", "help"}, "Show this help and end.");
 const QCommandLineOption versionOption({"v", "version"},
                                        "Show Velmora's version and licence and end.");
+const QCommandLineOption checkOption(
+    "check",
+    "Read the teacher's file FILE and report what Velmora would play and what it would leave "
+    "out, as FILE:LINE: lines, without opening a window.",
+    "FILE");
 
 void describeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "English grammar drills for children: five tests of ten questions each.\n"
-        "Without an option, Velmora opens its menu bar and welcome page.");
-    parser.addOptions({helpOption, versionOption});
+        "Without a file, Velmora opens its menu bar and welcome page with its own tests.");
+    parser.addOptions({helpOption, versionOption, checkOption});
+    parser.addPositionalArgument(
+        "FILE",
+        "A teacher's tests in Moodle's GIFT format: up to five tests of ten two-choice "
+        "gapped sentences, played instead of Velmora's own.",
+        "[FILE]");
 }
 
 QString helpText() {
@@ -26,9 +36,11 @@ QString helpText() {
     return parser.helpText().replace(QStringLiteral("<executable_name>"), programName) +
            QStringLiteral("\n"
                           "Exit status:\n"
-                          "  0  Velmora was closed, or it answered an option.\n"
+                          "  0  Velmora was closed, it answered an option, or the checked file\n"
+                          "     holds a test it can play.\n"
                           "  1  There was no display to show the windows on.\n"
-                          "  2  The command line held something Velmora does not know.\n");
+                          "  2  The command line held something Velmora does not know, or the\n"
+                          "     teacher's file cannot be read or holds no test it can play.\n");
 }
 
 QString versionText() {
@@ -58,10 +70,14 @@ CommandLine readCommandLine(int argc, const char* const argv[]) {
         return {.request = CommandLine::Request::help};
     if (parser.isSet(versionOption))
         return {.request = CommandLine::Request::version};
-    if (const QStringList stray = parser.positionalArguments(); !stray.isEmpty())
+    const QStringList files = parser.positionalArguments();
+    const qsizetype filesAllowed = parser.isSet(checkOption) ? 0 : 1;
+    if (files.size() > filesAllowed)
         return {.request = CommandLine::Request::mistake,
-                .mistake = QStringLiteral("Unexpected argument '%1'.").arg(stray.first())};
-    return {};
+                .mistake = QStringLiteral("Unexpected argument '%1'.").arg(files[filesAllowed])};
+    if (parser.isSet(checkOption))
+        return {.request = CommandLine::Request::check, .file = parser.value(checkOption)};
+    return {.file = files.value(0)};
 }
 
 int answer(const CommandLine& commandLine) {
@@ -80,6 +96,7 @@ int answer(const CommandLine& commandLine) {
         return exitCommandLineMistake;
     }
     case CommandLine::Request::run:
+    case CommandLine::Request::check:
         break;
     }
     return exitSuccess;

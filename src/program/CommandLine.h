@@ -5,15 +5,22 @@
 // What Velmora is asked to do on its command line. Everything but running is answered on the
 // terminal before any window system is touched, so it works over a plain SSH login too.
 struct CommandLine {
-    enum class Request { run, help, version, mistake };
+    enum class Request { run, check, help, version, mistake };
 
     Request request = Request::run;
+    // A teacher's file of tests: to play when running, to report on for a check.
+    QString file = {};
     // For a mistake: the one line that names it.
     QString mistake = {};
 };
 
 // The exit statuses the help lists.
-enum ExitStatus { exitSuccess = 0, exitNoDisplay = 1, exitCommandLineMistake = 2 };
+enum ExitStatus {
+    exitSuccess = 0,
+    exitNoDisplay = 1,
+    exitCommandLineMistake = 2,
+    exitUnplayableFile = 2,
+};
 
 CommandLine readCommandLine(int argc, const char* const argv[]);
 

@@ -13,7 +13,8 @@
 // can come before a pupil has opened a test and answered a question.
 constexpr int soundCardOpensAfterMs = 1000;
 
-Program::Program() : all({clock, urlOpener, [this] { return displayWidth(); }}, speaker) {
+Program::Program(std::span<const QuestionBank> banks)
+    : all({clock, urlOpener, [this] { return displayWidth(); }}, speaker, banks) {
     installAccessibility();
     Pictures::decodeFrameAhead();
     QTimer::singleShot(soundCardOpensAfterMs, &all, [this] { speaker.startOpening(); });

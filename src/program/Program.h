@@ -5,13 +5,15 @@
 #include "shell/UrlOpener.h"
 #include "sound/BackgroundSpeaker.h"
 
+#include <span>
 #include <thread>
 
 // Velmora on the real clock, the emulated speaker, the desktop's web opener and display. Made
 // once the QApplication exists; start() loads the menu, which starts everything else.
 class Program {
   public:
-    Program();
+    // The built-in tests, or a teacher's banks that outlive the program.
+    explicit Program(std::span<const QuestionBank> banks = builtInBanks());
     ~Program();
 
     Screens& screens() { return all; }

@@ -12,10 +12,13 @@ constexpr TestNumber othersInResetOrder[TestNumber::count][TestNumber::count - 1
 };
 } // namespace
 
-Screens::Screens(const Platform& platform, PortIo& ports)
-    : Shell(platform), ports(ports), intro(*this, *this), menu(*this, *this, intro) {
+Screens::Screens(const Platform& platform, PortIo& ports, std::span<const QuestionBank> banks)
+    : Shell(platform), ports(ports), intro(*this, *this, int(banks.size())),
+      menu(*this, *this, intro, int(banks.size())) {
     for (TestNumber test : TestNumber::all())
-        tests[test.index()] = std::make_unique<TestScreen>(*this, *this, menu, ports, test);
+        if (test.index() < banks.size())
+            tests.push_back(
+                std::make_unique<TestScreen>(*this, *this, menu, ports, test, banks[test.index()]));
 }
 
 Screens::~Screens() = default;
@@ -38,6 +41,8 @@ void Screens::openTest(TestNumber test) {
     chosen.load();
     chosen.show();
     for (TestNumber other : othersInResetOrder[test.index()]) {
+        if (other.index() >= tests.size())
+            continue;
         frm(other).close();
         frm(other).hide();
     }

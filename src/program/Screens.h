@@ -7,8 +7,9 @@
 #include "screens/Navigation.h"
 #include "shell/Shell.h"
 
-#include <array>
 #include <memory>
+#include <span>
+#include <vector>
 
 class PortIo;
 
@@ -17,12 +18,15 @@ class PortIo;
 class Screens final : public Shell, public Navigation {
     Q_OBJECT
   public:
-    Screens(const Platform& platform, PortIo& ports);
+    // One test screen for each bank, up to five: the built-in tests or a teacher's.
+    Screens(const Platform& platform, PortIo& ports,
+            std::span<const QuestionBank> banks = builtInBanks());
     ~Screens() override;
 
     MainMenu& frmMain() { return menu; }
     Intro& frmIntro() { return intro; }
-    TestScreen& frm(TestNumber test) { return *tests[test.index()]; }
+    TestScreen& frm(TestNumber test) { return *tests.at(test.index()); }
+    int testCount() const { return int(tests.size()); }
 
     void start();
     void keepMenuOnTop() override;
@@ -36,5 +40,5 @@ class Screens final : public Shell, public Navigation {
     PortIo& ports;
     Intro intro;
     MainMenu menu;
-    std::array<std::unique_ptr<TestScreen>, TestNumber::count> tests;
+    std::vector<std::unique_ptr<TestScreen>> tests;
 };

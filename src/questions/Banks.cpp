@@ -174,3 +174,7 @@ constexpr QuestionBank banks[TestNumber::count] = {
 const QuestionBank& questionBank(TestNumber test) {
     return banks[test.index()];
 }
+
+std::span<const QuestionBank> builtInBanks() {
+    return banks;
+}

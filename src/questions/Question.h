@@ -3,6 +3,7 @@
 #include "forms/TestNumber.h"
 
 #include <array>
+#include <span>
 #include <string_view>
 
 // One gapped sentence with its two candidate words and the sentence filled in with each. Every
@@ -24,3 +25,5 @@ struct Question {
 using QuestionBank = std::array<Question, 10>;
 
 const QuestionBank& questionBank(TestNumber test);
+// The five built-in tests' banks, test 1 first.
+std::span<const QuestionBank> builtInBanks();

@@ -41,20 +41,20 @@ void TestScreen::bindFeedbackSteps() {
 }
 
 void TestScreen::txtY_Click() {
-    pick(Verdict::Correct);
+    pick(Question::Side::Left);
 }
 
 void TestScreen::txtN_Click() {
-    pick(Verdict::WrongAnswer);
+    pick(Question::Side::Right);
 }
 
-void TestScreen::pick(Verdict verdict) {
-    const bool right = verdict == Verdict::Correct;
+void TestScreen::pick(Question::Side side) {
+    const bool right = side == asked().correctSide;
     stepCount = 1;
     txtY->setEnabled(false);
     txtN->setEnabled(false);
     tmrR->setEnabled(true);
-    quiz.verdict = verdict;
+    quiz.verdict = right ? Verdict::Correct : Verdict::WrongAnswer;
     lblR->setCaption(right ? "Correct" : "Wrong answer");
     lblP->setCaption(right ? "You have earned 10 points" : "The correct answer is ");
     lblQuestion->setVisible(false);

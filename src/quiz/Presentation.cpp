@@ -16,8 +16,9 @@ void TestScreen::txtQ_Change() {
 }
 
 void TestScreen::present(const Question& question, bool last) {
-    txtY->setText(shown(question.correctWord));
-    txtN->setText(shown(question.wrongWord));
+    const bool rightWordOnTheLeft = question.correctSide == Question::Side::Left;
+    txtY->setText(shown(rightWordOnTheLeft ? question.correctWord : question.wrongWord));
+    txtN->setText(shown(rightWordOnTheLeft ? question.wrongWord : question.correctWord));
     lblQuestion->setVisible(true);
     lblQuestion->setCaption(shown(question.stem));
     lblCorrect->setCaption(shown(question.correctSentence));

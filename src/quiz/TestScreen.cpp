@@ -13,9 +13,9 @@ constexpr const char* screenNames[TestNumber::count] = {"frm1", "frm2", "frm3", 
 } // namespace
 
 TestScreen::TestScreen(Shell& shell, Navigation& navigation, MainMenu& frmMain, PortIo& ports,
-                       TestNumber test)
+                       TestNumber test, const QuestionBank& bank)
     : Screen(shell, screenNames[test.index()], testForm(test)), navigation(navigation),
-      frmMain(frmMain), ports(ports), testNumber(test), bank(questionBank(test)) {}
+      frmMain(frmMain), ports(ports), testNumber(test), bank(bank) {}
 
 void TestScreen::bindControls() {
     // A reloaded screen starts its test afresh, as its controls do.

@@ -20,7 +20,7 @@ class TestScreen final : public Screen, private ToneWait {
     Q_OBJECT
   public:
     TestScreen(Shell& shell, Navigation& navigation, MainMenu& frmMain, PortIo& ports,
-               TestNumber test);
+               TestNumber test, const QuestionBank& bank);
 
   private:
     void bindControls() override;
@@ -36,11 +36,13 @@ class TestScreen final : public Screen, private ToneWait {
     // The question presentation.
     void txtQ_Change();
     void present(const Question& question, bool last);
+    // The question on the screen; there is one whenever a word can be picked.
+    const Question& asked() const { return bank[std::size_t(quiz.question - 1)]; }
 
     // The answer feedback.
     void txtY_Click();
     void txtN_Click();
-    void pick(Verdict verdict);
+    void pick(Question::Side side);
     void tmrR_Timer();
     void judge();
     void bindFeedbackSteps();

@@ -11,13 +11,20 @@
 namespace {
 constexpr StoredColour lightCyan = 0x00FFFFC0;
 constexpr StoredColour yellow = 0x0000FFFF;
+
+QString testsInTheSet(int count) {
+    static const char* const numbers[] = {"one", "two", "three", "four", "five"};
+    return count == 1 ? QStringLiteral("There is one test in the set.")
+                      : QStringLiteral("There are %1 tests in the set.").arg(numbers[count - 1]);
+}
 } // namespace
 
-Intro::Intro(Shell& shell, Navigation& navigation)
-    : Screen(shell, "frmIntro", frmIntroForm), navigation(navigation) {}
+Intro::Intro(Shell& shell, Navigation& navigation, int testCount)
+    : Screen(shell, "frmIntro", frmIntroForm), navigation(navigation), testCount(testCount) {}
 
 void Intro::bindControls() {
     lblWeb = &label("lblWeb");
+    Label2 = &label("Label2");
     connect(&label("Label8"), &Label::clicked, this, &Intro::Label8_Click);
     connect(lblWeb, &Label::clicked, this, &Intro::lblWeb_Click);
     // It leads out of Velmora to the maker's web site, which a screen reader announces as a link.
@@ -26,6 +33,8 @@ void Intro::bindControls() {
 }
 
 void Intro::Form_Load() {
+    if (testCount != TestNumber::count)
+        Label2->setCaption(testsInTheSet(testCount));
     navigation.keepMenuOnTop();
     shell.centre(*this);
 }

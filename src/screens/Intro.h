@@ -8,7 +8,8 @@ class Navigation;
 class Intro final : public Screen {
     Q_OBJECT
   public:
-    Intro(Shell& shell, Navigation& navigation);
+    // A teacher's set may hold fewer tests than the built-in five; the page says how many.
+    Intro(Shell& shell, Navigation& navigation, int testCount);
 
   private:
     void bindControls() override;
@@ -18,5 +19,7 @@ class Intro final : public Screen {
     void Timer1_Timer();
 
     Navigation& navigation;
+    const int testCount;
     Label* lblWeb = nullptr;
+    Label* Label2 = nullptr;
 };

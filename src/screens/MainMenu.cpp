@@ -13,8 +13,9 @@ constexpr const char* awardNames[TestNumber::count] = {"cmd1", "cmd2", "cmd3", "
 constexpr const char* numberNames[TestNumber::count] = {"lbl1", "lbl2", "lbl3", "lbl4", "lbl5"};
 } // namespace
 
-MainMenu::MainMenu(Shell& shell, Navigation& navigation, Intro& frmIntro)
-    : Screen(shell, "frmMain", frmMainForm), navigation(navigation), frmIntro(frmIntro) {}
+MainMenu::MainMenu(Shell& shell, Navigation& navigation, Intro& frmIntro, int testCount)
+    : Screen(shell, "frmMain", frmMainForm), navigation(navigation), frmIntro(frmIntro),
+      testCount(testCount) {}
 
 Button& MainMenu::award(TestNumber test) {
     load();
@@ -37,6 +38,9 @@ void MainMenu::bindControls() {
 }
 
 void MainMenu::Form_Load() {
+    for (TestNumber test : TestNumber::all())
+        if (test.value() > testCount)
+            testNumbers[test.index()]->setVisible(false);
     navigation.keepMenuOnTop();
     frmIntro.show();
     shell.centre(*this);

@@ -12,7 +12,8 @@ class Navigation;
 class MainMenu final : public Screen {
     Q_OBJECT
   public:
-    MainMenu(Shell& shell, Navigation& navigation, Intro& frmIntro);
+    // The menu offers the numbers of the first testCount tests only.
+    MainMenu(Shell& shell, Navigation& navigation, Intro& frmIntro, int testCount);
 
     // The smiley award of a test, and the number it covers.
     Button& award(TestNumber test);
@@ -27,6 +28,7 @@ class MainMenu final : public Screen {
 
     Navigation& navigation;
     Intro& frmIntro;
+    const int testCount;
     std::array<Button*, TestNumber::count> awards{};
     std::array<Label*, TestNumber::count> testNumbers{};
 };

@@ -29,7 +29,7 @@ QRect Label::textArea() const {
     return boxLine ? rect().adjusted(1, 1, -1, -1) : rect();
 }
 
-int Label::textFlags() const {
+int Label::textFlags(Alignment alignment) {
     // Captions wrap at word boundaries within the label's width and hang from its top edge.
     const int horizontal = alignment == Alignment::Centre  ? Qt::AlignHCenter
                            : alignment == Alignment::Right ? Qt::AlignRight
@@ -45,7 +45,8 @@ void Label::fitHeight() {
     const int textHeight =
         text.isEmpty()
             ? metrics.height()
-            : metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), textFlags(), text).height();
+            : metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), textFlags(alignment), text)
+                  .height();
     resize(width(), textHeight + height() - area.height());
 }
 
@@ -56,6 +57,6 @@ void Label::paintEvent(QPaintEvent*) {
     if (boxLine)
         fillOutline(painter, rect(), 1, Qt::black);
     painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));
-    painter.drawText(textArea(), textFlags(), text);
+    painter.drawText(textArea(), textFlags(alignment), text);
     paintFocus(painter, toQColor(fore));
 }

@@ -10,6 +10,8 @@ class Label final : public Control {
     const QString& caption() const { return text; }
     void setCaption(const QString& caption);
     StoredColour foreColour() const { return fore; }
+    // How a label with this alignment lays out its caption.
+    static int textFlags(Alignment alignment);
     StoredColour backColour() const { return back; }
     void setBackColour(StoredColour colour);
 
@@ -18,7 +20,6 @@ class Label final : public Control {
 
   private:
     QRect textArea() const;
-    int textFlags() const;
     void fitHeight();
 
     QString text;

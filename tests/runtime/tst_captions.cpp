@@ -9,6 +9,7 @@
 #include "shell/Fonts.h"
 #include "shell/Label.h"
 #include "shell/TextBox.h"
+#include "shell/TextFit.h"
 
 #include <QFontInfo>
 #include <QRegularExpression>
@@ -90,60 +91,12 @@ const char* knownMisfit(std::string_view control, const QString& text) {
     return nullptr;
 }
 
-int labelFlags(Alignment alignment) {
-    const int horizontal = alignment == Alignment::Centre  ? Qt::AlignHCenter
-                           : alignment == Alignment::Right ? Qt::AlignRight
-                                                           : Qt::AlignLeft;
-    return horizontal | Qt::AlignTop | Qt::TextWordWrap;
-}
-
-QString sizeText(QSize size) {
-    return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
-}
-
-// Where the control draws its text and how, and what the text needs there. Empty when it fits,
-// else what does not.
+// What does not fit, measured as the control lays its text out; a sentence may take two lines.
 QString whatDoesNotFit(const ControlDef& def, const QString& text) {
-    QWidget client;
-    if (def.kind == ControlKind::Label) {
-        const Label label(def, &client);
-        const QFontMetrics metrics(label.font());
-        const QRect area = def.boxLine ? label.rect().adjusted(1, 1, -1, -1) : label.rect();
-        const int flags = labelFlags(def.alignment);
-        if (def.autoSize) {
-            // The label grows downwards as far as its caption needs, never sideways: a long
-            // sentence wraps onto a second line.
-            const QRect needed =
-                metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), flags, text);
-            if (needed.width() > area.width())
-                return QStringLiteral("needs %1 pixels of width, has %2")
-                    .arg(needed.width())
-                    .arg(area.width());
-            return {};
-        }
-        const QRect needed = metrics.boundingRect(area, flags, text);
-        if (needed.width() > area.width() || needed.height() > area.height())
-            return QStringLiteral("needs %1, has %2")
-                .arg(sizeText(needed.size()), sizeText(area.size()));
-        return {};
-    }
-    // Text boxes and buttons show one centred line: inside a text box's edge, and across the
-    // whole of a button, which draws its caption over its edge.
-    std::unique_ptr<Control> control;
-    QRect area;
-    if (def.kind == ControlKind::TextBox) {
-        control = std::make_unique<TextBox>(def, &client);
-        const int edge = def.flat ? 1 : 2;
-        area = control->rect().adjusted(edge, edge, -edge, -edge);
-    } else {
-        control = std::make_unique<Button>(def, &client);
-        area = control->rect();
-    }
-    const QRect needed = QFontMetrics(control->font()).boundingRect(area, Qt::AlignCenter, text);
-    if (needed.width() > area.width() || needed.height() > area.height())
-        return QStringLiteral("needs %1, has %2")
-            .arg(sizeText(needed.size()), sizeText(area.size()));
-    return {};
+    const TextFit fit(def);
+    if (const std::optional<char32_t> missing = fit.missingCharacter(text))
+        return QStringLiteral("the face cannot draw U+%1").arg(uint(*missing), 4, 16, QChar('0'));
+    return fit.whatDoesNotFit(text);
 }
 } // namespace
 

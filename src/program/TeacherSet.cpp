@@ -1,0 +1,69 @@
+#include "program/TeacherSet.h"
+
+#include "program/CommandLine.h"
+#include "program/TeacherFile.h"
+#include "program/TeacherReport.h"
+#include "quiz/QuestionFit.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <optional>
+
+namespace {
+void printLines(const std::vector<std::string>& lines, std::FILE* stream) {
+    for (const std::string& line : lines) {
+        std::fputs(line.c_str(), stream);
+        std::fputc('\n', stream);
+    }
+}
+} // namespace
+
+TeacherSet loadTeacherSet(const QString& path, const FitCheck& fits) {
+    const std::string name = QFile::encodeName(path).toStdString();
+    TeacherFile file = readTeacherFile(name);
+    if (file.refusal)
+        return {.tests = {}, .report = {reportLine(name, *file.refusal)}};
+    TeacherSet set{.tests = readGift(file.bytes, fits), .report = {}};
+    set.report = reportLines(name, set.tests.findings());
+    if (const std::optional<Finding>& refusal = set.tests.refusal())
+        set.report.push_back(reportLine(name, *refusal));
+    return set;
+}
+
+int checkTeacherFile(const QString& path, char* programName) {
+    // The fonts are loaded at the first question to measure, and without a display: a file that
+    // is refused before then is checked without Qt's platform at all.
+    int qtArgc = 1;
+    std::optional<QGuiApplication> fonts;
+    const auto fits = [&](const Question& question) {
+        if (!fonts) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            fonts.emplace(qtArgc, &programName);
+        }
+        return whyItDoesNotFit(question);
+    };
+    const TeacherSet set = loadTeacherSet(path, fits);
+    printLines(set.report, stdout);
+    if (!set.playable())
+        return exitUnplayableFile;
+    std::puts(summaryLine(int(set.tests.tests().size()), set.tests.questionsSkipped()).c_str());
+    return exitSuccess;
+}
+
+int refuseTeacherSet(const TeacherSet& set, bool onTerminal) {
+    if (onTerminal) {
+        printLines(set.report, stderr);
+        return exitUnplayableFile;
+    }
+    QString text;
+    for (const std::string& line : set.report)
+        text += QString::fromStdString(line) + '\n';
+    QMessageBox::critical(nullptr, QStringLiteral("Velmora"), text.trimmed());
+    return exitUnplayableFile;
+}
+
+void reportLeftOut(const TeacherSet& set) {
+    printLines(set.report, stderr);
+}
