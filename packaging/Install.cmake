@@ -19,6 +19,11 @@ install(CODE "
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/velmora.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
+# The type of a teacher's .gift file, which the menu entry opens, for the system's shared MIME
+# database.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/velmora.mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME velmora.xml)
+
 configure_file(${CMAKE_CURRENT_LIST_DIR}/velmora.metainfo.xml.in
   ${packaging_out}/${VELMORA_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${packaging_out}/${VELMORA_APP_ID}.metainfo.xml
