@@ -6,8 +6,9 @@ TEST_ENV := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
 .PHONY: run test bench bench-quick package pictures fuzz build deps clean
 
+# `make run FILE=examples/was-or-were.gift` plays a teacher's tests instead of Velmora's own.
 run: build
-	$(RELEASE)/src/velmora
+	$(RELEASE)/src/velmora $(FILE)
 
 test: build
 	cd $(RELEASE) && $(TEST_ENV) ctest --output-on-failure

@@ -19,6 +19,20 @@ install(CODE "
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/velmora.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
+# The type of a teacher's .gift file, which the menu entry opens. Desktops read types from the
+# database that update-mime-database builds out of share/mime/packages, so an installation
+# straight into a prefix rebuilds it there. An installation into DESTDIR is a package's staging
+# (CPack's too): the package must carry only the source file, and the system's package manager
+# rebuilds the database where the package lands.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/velmora.mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME velmora.xml)
+install(CODE "
+  find_program(update_mime_database update-mime-database)
+  if(\"\$ENV{DESTDIR}\" STREQUAL \"\" AND update_mime_database)
+    execute_process(COMMAND \"\${update_mime_database}\"
+      \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/mime\" COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
+
 configure_file(${CMAKE_CURRENT_LIST_DIR}/velmora.metainfo.xml.in
   ${packaging_out}/${VELMORA_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${packaging_out}/${VELMORA_APP_ID}.metainfo.xml

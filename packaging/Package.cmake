@@ -10,7 +10,9 @@ set(CPACK_PACKAGE_DESCRIPTION [[Velmora tests a child's English grammar in five 
 questions each. Every question is a sentence with a gap and two words to
 choose from, answered with one click. After each answer Velmora shows
 whether it was right, the sentence as it should read and the new score,
-with two pairs of tones; a full mark earns a smiley face on the menu bar.]])
+with two pairs of tones; a full mark earns a smiley face on the menu bar.
+Teachers can write tests of their own in Moodle's GIFT format, which
+Velmora plays from a .gift file on the same screens.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -24,6 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libsdl2-2.0-0 (>= 2.0.16), qt6-qpa-plugins, fonts-nanum, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core, fonts-liberation")
+# A desktop knows a teacher's .gift file from the type Velmora installs once shared-mime-info,
+# whose trigger builds the database, is there; Velmora itself runs without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS shared-mime-info)
 # Velmora runs on X11 wherever a session offers it; only a Wayland session without X11 needs
 # Qt's Wayland plugin, which brings Qt Quick along.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)
