@@ -39,8 +39,11 @@ struct Harness {
     Screens screens;
 
     Harness() : Harness(clock, ports) {}
-    Harness(Clock& runningClock, PortIo& speaker)
-        : screens({runningClock, urls, [this] { return displayWidth; }}, speaker) {
+    // A teacher's tests instead of the built-in ones.
+    explicit Harness(std::span<const QuestionBank> banks) : Harness(clock, ports, banks) {}
+    Harness(Clock& runningClock, PortIo& speaker,
+            std::span<const QuestionBank> banks = builtInBanks())
+        : screens({runningClock, urls, [this] { return displayWidth; }}, speaker, banks) {
         quietenUnraisableWindows();
     }
     ~Harness() { flushClosedWindows(); }

@@ -1,0 +1,181 @@
+// A teacher's own tests on Velmora's screens: only their numbers on the menu, their count on the
+// welcome page, the right word where the teacher wrote it, and the same road to the smiley.
+#include "Harness.h"
+#include "WindowClick.h"
+#include "program/TeacherSet.h"
+#include "questions/GiftReader.h"
+#include "quiz/QuestionFit.h"
+#include "shell/Button.h"
+
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+// Two tests; in the first the right word is written second in every other question.
+constexpr std::string_view twoTests = R"(// Past of to be
+$CATEGORY: was or were
+The cats {=were ~was} in the garden.
+I {~were =was} late for school.
+We {=were ~was} at home.
+She {~were =was} happy.
+They {=were ~was} tired.
+It {~were =was} cold.
+You {=were ~was} right.
+He {~were =was} at school.
+The dogs {=were ~was} hungry.
+My bag {~were =was} red.
+
+$CATEGORY: a or an
+This is {=an ~a} apple.
+That is {=a ~an} dog.
+She has {=an ~a} egg.
+I see {=a ~an} cat.
+It is {=an ~a} owl.
+He has {=a ~an} pen.
+We saw {=an ~a} ant.
+It is {=a ~an} box.
+Take {=an ~a} orange.
+I want {=a ~an} bike.
+)";
+
+QString caption(TestScreen& screen, const char* label) {
+    return screen.label(label).caption();
+}
+} // namespace
+
+class TeacherTestsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void theMenuAndWelcomePageOfferOnlyTheTeachersTests();
+    void aTeachersTestPlaysToAFullMarkByClicksAndByKeys_data();
+    void aTeachersTestPlaysToAFullMarkByClicksAndByKeys();
+    void aWrongPickShowsTheRightSentenceWhereverTheRightWordStands();
+    void aQuestionThatWouldNotShowWholeIsLeftOut();
+    void aRefusalFromTheDesktopIsShownInAWindow();
+};
+
+void TeacherTestsTest::theMenuAndWelcomePageOfferOnlyTheTeachersTests() {
+    const TeacherTests tests = readGift(twoTests, whyItDoesNotFit);
+    QCOMPARE(tests.tests().size(), 2u);
+    Harness h(tests.tests());
+    h.screens.start();
+    for (int test = 1; test <= 5; ++test)
+        QCOMPARE(h.screens.frmMain().testNumber(Harness::test(test)).visible(), test <= 2);
+    QCOMPARE(h.screens.frmIntro().label("Label2").caption(), "There are two tests in the set.");
+    // Neither the key of a test that is not there nor Ctrl with it opens anything.
+    pressKey(Qt::Key_3);
+    pressKey(QKeyCombination(Qt::ControlModifier, Qt::Key_4));
+    QCOMPARE(h.screens.frmIntro().state(), ScreenState::Shown);
+
+    const TeacherTests one = readGift(twoTests.substr(0, twoTests.find("$CATEGORY: a or an")));
+    Harness h1(one.tests());
+    h1.screens.start();
+    QCOMPARE(h1.screens.frmIntro().label("Label2").caption(), "There is one test in the set.");
+}
+
+void TeacherTestsTest::aTeachersTestPlaysToAFullMarkByClicksAndByKeys_data() {
+    QTest::addColumn<bool>("byKeys");
+    QTest::addColumn<int>("test");
+    QTest::newRow("clicks, test 1") << false << 1;
+    QTest::newRow("keys, test 1") << true << 1;
+    QTest::newRow("clicks, test 2") << false << 2;
+    QTest::newRow("keys, test 2") << true << 2;
+}
+
+void TeacherTestsTest::aTeachersTestPlaysToAFullMarkByClicksAndByKeys() {
+    QFETCH(bool, byKeys);
+    QFETCH(int, test);
+    const TeacherTests tests = readGift(twoTests, whyItDoesNotFit);
+    const QuestionBank& bank = tests.tests()[std::size_t(test - 1)];
+    Harness h(tests.tests());
+    TestScreen& screen = h.startTest(test);
+    for (const Question& question : bank) {
+        const bool onTheLeft = question.correctSide == Question::Side::Left;
+        QCOMPARE(
+            screen.textBox(onTheLeft ? "txtY" : "txtN").text(),
+            QString::fromUtf8(question.correctWord.data(), qsizetype(question.correctWord.size())));
+        if (byKeys)
+            pressKey(onTheLeft ? Qt::Key_Left : Qt::Key_Right);
+        else
+            click(screen.textBox(onTheLeft ? "txtY" : "txtN"));
+        h.clock.advance(7000);
+        QCOMPARE(caption(screen, "lblR"), "Correct");
+        if (byKeys)
+            pressKey(Qt::Key_Return);
+        else
+            click(screen.label("lblNext"));
+    }
+    QCOMPARE(caption(screen, "lblScore"), "100");
+    Button& award = h.screens.frmMain().award(Harness::test(test));
+    if (test == 1) {
+        QCOMPARE(caption(screen, "lblComment"),
+                 " Congratulation ! you are awarded with a smiley face. ");
+    } else {
+        QCOMPARE(caption(screen, "lblComment"), " Excellent ! Click here to claim a smiley face. ");
+        QVERIFY(!award.visible());
+        click(screen.label("lblComment"));
+    }
+    QVERIFY(award.visible());
+    QVERIFY(!h.screens.frmMain().testNumber(Harness::test(test)).isEnabled());
+}
+
+void TeacherTestsTest::aWrongPickShowsTheRightSentenceWhereverTheRightWordStands() {
+    const TeacherTests tests = readGift(twoTests, whyItDoesNotFit);
+    Harness h(tests.tests());
+    TestScreen& screen = h.startTest(1);
+    h.answer(screen, true);
+    click(screen.label("lblNext"));
+    // "I {~were =was} late for school.": the right word stands on the right.
+    QCOMPARE(screen.textBox("txtY").text(), "were");
+    click(screen.textBox("txtY"));
+    QVERIFY(screen.label("lblWrong").visible());
+    QCOMPARE(caption(screen, "lblWrong"), " I were late for school.");
+    h.clock.advance(7000);
+    QCOMPARE(caption(screen, "lblR"), "Wrong answer");
+    QVERIFY(screen.label("lblCorrect").visible());
+    QCOMPARE(caption(screen, "lblCorrect"), " I was late for school.");
+    QCOMPARE(caption(screen, "lblMistake"), "1");
+    QCOMPARE(caption(screen, "lblScore"), "10");
+}
+
+void TeacherTestsTest::aQuestionThatWouldNotShowWholeIsLeftOut() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("long.gift");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(twoTests.data(), qsizetype(twoTests.size()));
+    file.write("\nThe children in the garden behind the old school {=were ~was} playing with a "
+               "ball, a kite and a very long rope that their teacher had brought.\n\n"
+               "It {=is ~supercalifragilistic} red.\n\nIt {=is ~ᚠ} red.\n");
+    file.close();
+    const TeacherSet set = loadTeacherSet(path, whyItDoesNotFit);
+    QCOMPARE(set.tests.tests().size(), 2u);
+    const std::string name = path.toStdString();
+    QCOMPARE(set.report.size(), 3u);
+    QVERIFY2(set.report[0].starts_with(name + ":26: the sentence") &&
+                 set.report[0].find("lines") != std::string::npos,
+             set.report[0].c_str());
+    QVERIFY2(set.report[1].starts_with(name + ":28: the word \"supercalifragilistic\""),
+             set.report[1].c_str());
+    QVERIFY2(set.report[2].starts_with(name + ":30: ") &&
+                 set.report[2].find("U+16A0") != std::string::npos,
+             set.report[2].c_str());
+}
+
+void TeacherTestsTest::aRefusalFromTheDesktopIsShownInAWindow() {
+    const TeacherSet set = loadTeacherSet("/nonexistent/tests.gift", whyItDoesNotFit);
+    QVERIFY(!set.playable());
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shown = box->text();
+        box->close();
+    });
+    QCOMPARE(refuseTeacherSet(set, false), 2);
+    QCOMPARE(shown, "/nonexistent/tests.gift: there is no such file");
+}
+
+QTEST_MAIN(TeacherTestsTest)
+#include "tst_teachertests.moc"
