@@ -4,6 +4,8 @@
 #include "TimingRun.h"
 #include "ToneListener.h"
 #include "program/Program.h"
+#include "program/TeacherSet.h"
+#include "quiz/QuestionFit.h"
 #include "shell/Button.h"
 #include "shell/Label.h"
 #include "shell/QtClock.h"
@@ -12,7 +14,9 @@
 #include "sound/Speaker.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -27,6 +31,44 @@ int startUp() {
     Program program;
     program.start();
     return QApplication::exec();
+}
+
+// The same with a teacher's file to read, measure and play first.
+int startUpWith(const QString& teacherFile) {
+    reportStartUpWhenPainted(2);
+    const TeacherSet set = loadTeacherSet(teacherFile, whyItDoesNotFit);
+    Program program(set.tests.tests());
+    program.start();
+    return QApplication::exec();
+}
+
+// A teacher's file of the largest size Velmora reads, every question one it plays, read from
+// disk 20 times: the median time to the tests, without and with every question measured
+// against the test screen.
+int readLargest() {
+    constexpr std::string_view question = "The cats {=were ~was} in the garden.\n\n";
+    std::string text;
+    while (text.size() + question.size() <= largestGiftFile)
+        text += question;
+    QTemporaryDir folder;
+    const QString path = folder.filePath("largest.gift");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qsizetype(text.size())) < 0)
+        return 1;
+    file.close();
+    const auto medianMs = [&](const FitCheck& fits) {
+        std::vector<double> times;
+        for (int i = 0; i < 20; ++i) {
+            const std::int64_t start = monotonicNs();
+            const TeacherSet set = loadTeacherSet(path, fits);
+            times.push_back(double(monotonicNs() - start) / 1e6);
+        }
+        std::ranges::sort(times);
+        return (times[9] + times[10]) / 2;
+    };
+    report("read_ms", medianMs({}));
+    report("read_and_measure_ms", medianMs(whyItDoesNotFit));
+    return 0;
 }
 
 // Memory after a whole test taken on a clock that needs no waiting, and across many openings.
@@ -175,7 +217,9 @@ int main(int argc, char* argv[]) {
     QApplication app(qtArgc, argv);
     nameApplication();
     if (mode == "startup")
-        return startUp();
+        return argc > 2 ? startUpWith(QString::fromLocal8Bit(argv[2])) : startUp();
+    if (mode == "read")
+        return readLargest();
     if (mode == "memory" || mode == "memory-silent")
         return memory(mode == "memory");
     if (mode == "feedback")
@@ -188,7 +232,8 @@ int main(int argc, char* argv[]) {
         return closeDuringTone();
     if (mode == "timing")
         return runTiming(argc > 2 ? QByteArray(argv[2]).toInt() : 20);
-    std::fprintf(stderr, "usage: bench_probe startup|memory|memory-silent|feedback|idle|road|close|"
-                         "timing [answers]\n");
+    std::fprintf(stderr,
+                 "usage: bench_probe startup [FILE]|read|memory|memory-silent|feedback|idle|"
+                 "road|close|timing [answers]\n");
     return 2;
 }
