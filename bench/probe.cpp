@@ -211,7 +211,7 @@ int feedbackLoad() {
 
 int main(int argc, char* argv[]) {
     const QByteArray mode = argc > 1 ? argv[1] : "";
-    prepareApplicationPlatform();
+    chooseWindowSystem();
     const std::jthread fontConfiguration = readFontConfigurationAhead();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

@@ -162,7 +162,7 @@ int main(int argc, char* argv[]) {
                 median(teacherStart) <= 1.05 * median(velmoraStart)};
     rows << Row{"reading a teacher's file of 1 MiB, ms (median of 20)", reading["read_ms"], none,
                 "< 50 ms", reading["read_ms"] < 50};
-    rows << Row{"  the same with every question measured against the screen, ms",
+    rows << Row{"  the same, each question measured on the screen, ms",
                 reading["read_and_measure_ms"], none, "(for information)", true};
     rows << Row{"peak resident after start-up, KiB", median(velmoraPeak), floorPeak,
                 "<= 1.3 x floor", median(velmoraPeak) <= 1.3 * floorPeak};

@@ -13,9 +13,8 @@ int main(int argc, char* argv[]) {
         return checkTeacherFile(commandLine.file, argv[0]);
     if (commandLine.request != CommandLine::Request::run)
         return answer(commandLine);
-    if (!hasWindowSystem())
+    if (!chooseWindowSystem())
         return exitNoDisplay;
-    prepareApplicationPlatform();
     const std::jthread fontConfiguration = readFontConfigurationAhead();
     // Qt sees only the program's name: Velmora has read the command line itself.
     int qtArgc = 1;

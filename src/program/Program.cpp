@@ -1,6 +1,7 @@
 #include "program/Program.h"
 
 #include "forms/pictures/Pictures.h"
+#include "program/WindowSystem.h"
 #include "shell/Accessibility.h"
 
 #include <QApplication>
@@ -29,16 +30,6 @@ int Program::displayWidth() {
     return lastDisplayWidth;
 }
 
-bool hasWindowSystem() {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return true;
-    std::fputs("velmora: there is no display to show the windows on: DISPLAY and WAYLAND_DISPLAY "
-               "are unset\n",
-               stderr);
-    return false;
-}
-
 bool hasDisplay() {
     if (QGuiApplication::primaryScreen())
         return true;
@@ -47,11 +38,34 @@ bool hasDisplay() {
 }
 
 // Wayland lets no program place its windows, and the menu bar must stand at the top of the
-// display. Where the session also offers X11, Velmora runs there unless the user chose.
-void prepareApplicationPlatform() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+// display: where the session also offers X11, Velmora runs there unless the user chose. Qt aborts
+// where the window system it tries does not answer, so the one to try is asked first.
+bool chooseWindowSystem() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    const QByteArray x11 = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    if (!x11.isEmpty() && xServerAnswers(x11)) {
+        if (!wayland.isEmpty())
+            qputenv("QT_QPA_PLATFORM", "xcb");
+        return true;
+    }
+    if (!wayland.isEmpty() && waylandCompositorAnswers(wayland)) {
+        qputenv("QT_QPA_PLATFORM", "wayland");
+        return true;
+    }
+    QByteArrayList silent;
+    if (!x11.isEmpty())
+        silent << "the X display " + x11;
+    if (!wayland.isEmpty())
+        silent << "the Wayland display " + wayland;
+    const QByteArray why =
+        silent.isEmpty()
+            ? QByteArray("DISPLAY and WAYLAND_DISPLAY are unset")
+            : silent.join(" and ") + (silent.size() == 1 ? " does not answer" : " do not answer");
+    std::fprintf(stderr, "velmora: there is no display to show the windows on: %s\n",
+                 why.constData());
+    return false;
 }
 
 std::jthread readFontConfigurationAhead() {

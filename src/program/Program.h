@@ -34,12 +34,10 @@ class Program {
 // thread until the application object is gone.
 std::jthread readFontConfigurationAhead();
 
-// Names, icon and platform choice that every run of Velmora's application object gets; the
-// platform is chosen before the application object exists.
-void prepareApplicationPlatform();
+// The window system to run on, chosen before the application object exists: false, said in one
+// line on standard error, where no platform was chosen and no window system answers.
+bool chooseWindowSystem();
+// Names and icon that every run of Velmora's application object gets.
 void nameApplication();
-// Qt aborts where it finds no window system to connect to. Where none is named and no platform
-// was chosen, this says so on standard error and is false; call it before the application object.
-bool hasWindowSystem();
 // Says on standard error, and is false, when there is no display to put the windows on.
 bool hasDisplay();
