@@ -49,7 +49,7 @@ void TestScreen::txtN_Click() {
 }
 
 void TestScreen::pick(Question::Side side) {
-    const bool right = side == asked().correctSide;
+    const bool right = side == quiz.rightWordSide;
     stepCount = 1;
     txtY->setEnabled(false);
     txtN->setEnabled(false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "questions/Question.h"
+
 enum class Verdict { Correct, WrongAnswer };
 
 // Where a test stands. The test screen shows each value in its control (the question number in
@@ -10,5 +12,7 @@ struct QuizState {
     int question = 0;
     int score = 0;
     int mistakes = 0;
+    // The box the question on the screen has its right word in.
+    Question::Side rightWordSide = Question::Side::Left;
     Verdict verdict = Verdict::WrongAnswer;
 };

@@ -36,8 +36,6 @@ class TestScreen final : public Screen, private ToneWait {
     // The question presentation.
     void txtQ_Change();
     void present(const Question& question, bool last);
-    // The question on the screen; there is one whenever a word can be picked.
-    const Question& asked() const { return bank[std::size_t(quiz.question - 1)]; }
 
     // The answer feedback.
     void txtY_Click();
