@@ -89,8 +89,8 @@ void AccessibilityTest::theMenuAndIntroductionReadInOrder() {
                                            "    StaticText 'Welcome to Velmora'"}));
     QCOMPARE(intro.mid(intro.size() - 2),
              QStringList({"    Button 'You may start now.' [press]",
-                          "    Link 'Click here to visit https://velmora.example to download "
-                          "more test or other freeware.' [press]"}));
+                          "    Link 'Click here to visit " VELMORA_WEB_ADDRESS
+                          " to download more test or other freeware.' [press]"}));
     checkParentsKnowTheirChildren(accessible(h.screens.frmMain().window()));
     checkParentsKnowTheirChildren(accessible(h.screens.frmIntro().window()));
 }

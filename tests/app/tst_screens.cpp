@@ -137,8 +137,8 @@ void ScreensTest::theMenuAndIntroductionStartAsDesigned() {
     checkStartStates(h.screens.frmMain(), frmMainForm);
     checkStartStates(h.screens.frmIntro(), frmIntroForm);
     QCOMPARE(h.screens.frmIntro().label("lblWeb").caption(),
-             "Click here to visit https://velmora.example to download more test or other "
-             "freeware.");
+             "Click here to visit " VELMORA_WEB_ADDRESS
+             " to download more test or other freeware.");
     QCOMPARE(h.screens.frmIntro().label("lblWeb").backColour(), 0x00FFFFC0u);
     // A smiley, once shown, covers its number completely.
     for (int test = 1; test <= 5; ++test)
@@ -221,7 +221,7 @@ void ScreensTest::theWebLinkOpensTheMakersSiteEveryTime() {
     h.screens.start();
     click(h.screens.frmIntro().label("lblWeb"));
     click(h.screens.frmIntro().label("lblWeb"));
-    QCOMPARE(h.urls.opened, QList<QUrl>(2, QUrl("https://velmora.example")));
+    QCOMPARE(h.urls.opened, QList<QUrl>(2, QUrl(VELMORA_WEB_ADDRESS)));
     QCOMPARE(h.screens.frmIntro().state(), ScreenState::Shown);
 }
 
