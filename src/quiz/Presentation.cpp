@@ -17,7 +17,7 @@ void TestScreen::txtQ_Change() {
 
 void TestScreen::present(const Question& question, bool last) {
     quiz.rightWordSide = question.correctSide;
-    const bool rightWordOnTheLeft = question.correctSide == Question::Side::Left;
+    const bool rightWordOnTheLeft = quiz.rightWordSide == Question::Side::Left;
     txtY->setText(shown(rightWordOnTheLeft ? question.correctWord : question.wrongWord));
     txtN->setText(shown(rightWordOnTheLeft ? question.wrongWord : question.correctWord));
     lblQuestion->setVisible(true);

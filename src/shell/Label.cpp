@@ -25,8 +25,8 @@ void Label::setBackColour(StoredColour colour) {
     update();
 }
 
-QRect Label::textArea() const {
-    return boxLine ? rect().adjusted(1, 1, -1, -1) : rect();
+QRect Label::textArea(const QRect& whole, bool boxLine) {
+    return boxLine ? whole.adjusted(1, 1, -1, -1) : whole;
 }
 
 int Label::textFlags(Alignment alignment) {
@@ -41,7 +41,7 @@ void Label::fitHeight() {
     if (!autoSize)
         return;
     const QFontMetrics metrics(font());
-    const QRect area = textArea();
+    const QRect area = textArea(rect(), boxLine);
     const int textHeight =
         text.isEmpty()
             ? metrics.height()
@@ -57,6 +57,6 @@ void Label::paintEvent(QPaintEvent*) {
     if (boxLine)
         fillOutline(painter, rect(), 1, Qt::black);
     painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));
-    painter.drawText(textArea(), textFlags(alignment), text);
+    painter.drawText(textArea(rect(), boxLine), textFlags(alignment), text);
     paintFocus(painter, toQColor(fore));
 }

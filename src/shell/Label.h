@@ -10,7 +10,9 @@ class Label final : public Control {
     const QString& caption() const { return text; }
     void setCaption(const QString& caption);
     StoredColour foreColour() const { return fore; }
-    // How a label with this alignment lays out its caption.
+    // Where and how a label lays out its caption: inside its box line, if it has one, with
+    // this alignment.
+    static QRect textArea(const QRect& whole, bool boxLine);
     static int textFlags(Alignment alignment);
     StoredColour backColour() const { return back; }
     void setBackColour(StoredColour colour);
@@ -19,7 +21,6 @@ class Label final : public Control {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QRect textArea() const;
     void fitHeight();
 
     QString text;

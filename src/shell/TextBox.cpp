@@ -20,20 +20,22 @@ void TextBox::setText(const QString& text) {
     emit changed();
 }
 
+QRect TextBox::textArea(const QRect& whole, bool flat) {
+    const int edge = flat ? 1 : 2;
+    return whole.adjusted(edge, edge, -edge, -edge);
+}
+
 void TextBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(back));
-    QRect inside = rect();
     if (flat) {
-        fillOutline(painter, inside, 1, Qt::black);
-        inside.adjust(1, 1, -1, -1);
+        fillOutline(painter, rect(), 1, Qt::black);
     } else {
         // The sunken edge: shadow above and left, light below and right, two pixels deep.
-        fillEdge(painter, inside, QColor(128, 128, 128), Qt::white);
-        fillEdge(painter, inside.adjusted(1, 1, -1, -1), QColor(64, 64, 64), QColor(192, 192, 192));
-        inside.adjust(2, 2, -2, -2);
+        fillEdge(painter, rect(), QColor(128, 128, 128), Qt::white);
+        fillEdge(painter, rect().adjusted(1, 1, -1, -1), QColor(64, 64, 64), QColor(192, 192, 192));
     }
     painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));
-    painter.drawText(inside, Qt::AlignCenter, content);
+    painter.drawText(textArea(rect(), flat), Qt::AlignCenter, content);
     paintFocus(painter, toQColor(fore));
 }

@@ -12,6 +12,8 @@ class TextBox final : public Control {
     // Emits changed() before returning when the text is different.
     void setText(const QString& text);
     StoredColour foreColour() const { return fore; }
+    // Where a text box shows its one centred line: inside its flat line or its sunken edge.
+    static QRect textArea(const QRect& whole, bool flat);
     StoredColour backColour() const { return back; }
 
   signals:

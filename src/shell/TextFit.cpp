@@ -2,6 +2,7 @@
 
 #include "shell/Fonts.h"
 #include "shell/Label.h"
+#include "shell/TextBox.h"
 #include "shell/Twips.h"
 
 namespace {
@@ -9,11 +10,9 @@ QRect textAreaOf(const ControlDef& def) {
     const QRect whole(0, 0, pixels(def.width), pixels(def.height));
     switch (def.kind) {
     case ControlKind::Label:
-        return def.boxLine ? whole.adjusted(1, 1, -1, -1) : whole;
-    case ControlKind::TextBox: {
-        const int edge = def.flat ? 1 : 2;
-        return whole.adjusted(edge, edge, -edge, -edge);
-    }
+        return Label::textArea(whole, def.boxLine);
+    case ControlKind::TextBox:
+        return TextBox::textArea(whole, def.flat);
     default:
         return whole;
     }
