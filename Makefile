@@ -50,14 +50,15 @@ pictures: build
 # make test reads back.
 FUZZ := build/fuzz
 GIFT_READER := $(addprefix src/questions/,GiftReader.cpp GiftBlocks.cpp GiftQuestion.cpp \
-  GiftText.cpp TextEncoding.cpp TextLines.cpp)
+  GiftText.cpp HtmlText.cpp TeacherQuestion.cpp TeacherTests.cpp TextEncoding.cpp TextLines.cpp)
+LIBXML2 = $(shell pkg-config --cflags --libs libxml-2.0)
 
 fuzz:
-	@tools/install-deps clang libclang-rt-dev
+	@tools/install-deps clang libclang-rt-dev pkg-config
 	@mkdir -p $(FUZZ)/corpus fuzz/regressions
 	clang++ -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror -Isrc \
 	  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-	  fuzz/gift_reader.cpp $(GIFT_READER) -o $(FUZZ)/gift_reader
+	  fuzz/gift_reader.cpp $(GIFT_READER) $(LIBXML2) -o $(FUZZ)/gift_reader
 	$(FUZZ)/gift_reader -max_total_time=300 -timeout=1 -rss_limit_mb=2048 -dict=fuzz/gift.dict \
 	  -artifact_prefix=fuzz/regressions/ -print_final_stats=1 \
 	  $(FUZZ)/corpus fuzz/seeds fuzz/regressions examples

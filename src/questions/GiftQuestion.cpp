@@ -11,8 +11,6 @@ using gift::findUnescaped;
 using gift::trimmed;
 constexpr auto npos = std::string_view::npos;
 
-// How the screens show the gap, as in the built-in banks.
-constexpr std::string_view gapShown = ".....";
 // Text formats a question may name after its title; Velmora shows every text as plain text.
 constexpr std::string_view formats[] = {"[plain]", "[moodle]", "[html]", "[markdown]"};
 
@@ -109,43 +107,9 @@ std::variant<TwoChoices, Unplayable> readChoices(std::string_view gap) {
     return Unplayable{"no wrong answer"};
 }
 
-// Marks that are written straight after a word, so the gap takes no blank before them.
-bool attachesToWordBefore(std::string_view text) {
-    for (std::string_view mark : {".", ",", ";", ":", "!", "?", ")", "]", "}", "…", "”", "’"})
-        if (text.starts_with(mark))
-            return true;
-    return false;
-}
-
-bool endsClause(std::string_view text) {
-    return std::string_view(".,;:!?").find(text.back()) != npos;
-}
-
-// A gapped sentence with the gap filled in.
-struct Sentence {
-    std::string_view beforeGap;
-    bool blankBefore;
-    bool blankAfter;
-    std::string_view afterGap;
-
-    std::string filledIn(std::string_view filling) const {
-        std::string text;
-        text.reserve(beforeGap.size() + filling.size() + afterGap.size() + 3);
-        // Every text starts with one blank, like the built-in banks.
-        text += ' ';
-        text += beforeGap;
-        if (blankBefore)
-            text += ' ';
-        text += filling;
-        if (blankAfter)
-            text += ' ';
-        text += afterGap;
-        return text;
-    }
-};
 } // namespace
 
-std::variant<GiftQuestion, Unplayable> readGiftQuestion(std::string_view block) {
+std::variant<TeacherQuestion, Unplayable> readGiftQuestion(std::string_view block) {
     const auto sentence = findGap(block);
     if (const auto* unplayable = std::get_if<Unplayable>(&sentence))
         return *unplayable;
@@ -154,31 +118,9 @@ std::variant<GiftQuestion, Unplayable> readGiftQuestion(std::string_view block) 
     if (const auto* unplayable = std::get_if<Unplayable>(&choices))
         return *unplayable;
     auto& [first, second] = std::get<TwoChoices>(choices);
-    if (first.word == second.word)
-        return Unplayable{"the two choices are the same"};
-
-    // The teacher's blanks beside the gap are kept, except before marks that follow a word;
-    // a gap after a full stop or comma always stands apart.
-    const std::string before = gift::plainText(beforeGap);
-    const std::string after = gift::plainText(afterGap);
-    const std::string_view textBefore = trimmed(before);
-    const std::string_view textAfter = trimmed(after);
-    if (textBefore.empty() && textAfter.empty())
-        return Unplayable{"only a gap, with no sentence around it"};
-    const bool blankBefore =
-        !textBefore.empty() && (before.back() == ' ' || endsClause(textBefore));
-    const bool blankAfter =
-        !textAfter.empty() && after.front() == ' ' && !attachesToWordBefore(textAfter);
-    const Sentence filled{textBefore, blankBefore, blankAfter, textAfter};
-
     Choice& right = first.right ? first : second;
     Choice& wrong = first.right ? second : first;
-    GiftQuestion question;
-    question.stem = filled.filledIn(gapShown);
-    question.correctSentence = filled.filledIn(right.word);
-    question.wrongSentence = filled.filledIn(wrong.word);
-    question.correctWord = std::move(right.word);
-    question.wrongWord = std::move(wrong.word);
-    question.correctSide = first.right ? Question::Side::Left : Question::Side::Right;
-    return question;
+    return gappedQuestion(gift::plainText(beforeGap), gift::plainText(afterGap),
+                          std::move(right.word), std::move(wrong.word),
+                          first.right ? Question::Side::Left : Question::Side::Right);
 }

@@ -1,0 +1,98 @@
+#include "questions/TeacherQuestion.h"
+
+namespace {
+// How the screens show the gap, as in the built-in banks.
+constexpr std::string_view gapShown = ".....";
+constexpr std::string_view blanks = " \t\n\r\v\f";
+
+// The text with each run of blanks, tabs and line breaks made one blank, at either end too.
+std::string blanksMerged(std::string_view text) {
+    std::string merged;
+    merged.reserve(text.size());
+    for (char character : text) {
+        if (blanks.find(character) == blanks.npos)
+            merged += character;
+        else if (merged.empty() || merged.back() != ' ')
+            merged += ' ';
+    }
+    return merged;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == text.npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') + 1 - first);
+}
+
+// Marks that are written straight after a word, so the gap takes no blank before them.
+bool attachesToWordBefore(std::string_view text) {
+    for (std::string_view mark : {".", ",", ";", ":", "!", "?", ")", "]", "}", "…", "”", "’"})
+        if (text.starts_with(mark))
+            return true;
+    return false;
+}
+
+bool endsClause(std::string_view text) {
+    return std::string_view(".,;:!?").find(text.back()) != text.npos;
+}
+
+// A gapped sentence with the gap filled in.
+struct Sentence {
+    std::string_view beforeGap;
+    bool blankBefore;
+    bool blankAfter;
+    std::string_view afterGap;
+
+    std::string filledIn(std::string_view filling) const {
+        std::string text;
+        text.reserve(beforeGap.size() + filling.size() + afterGap.size() + 3);
+        // Every text starts with one blank, like the built-in banks.
+        text += ' ';
+        text += beforeGap;
+        if (blankBefore)
+            text += ' ';
+        text += filling;
+        if (blankAfter)
+            text += ' ';
+        text += afterGap;
+        return text;
+    }
+};
+} // namespace
+
+std::variant<TeacherQuestion, Unplayable>
+gappedQuestion(std::string_view beforeGap, std::string_view afterGap, std::string rightWord,
+               std::string wrongWord, Question::Side rightSide) {
+    const std::string right(trimmed(blanksMerged(rightWord)));
+    const std::string wrong(trimmed(blanksMerged(wrongWord)));
+    if (right.empty())
+        return Unplayable{"no right answer"};
+    if (wrong.empty())
+        return Unplayable{"no wrong answer"};
+    if (right == wrong)
+        return Unplayable{"the two choices are the same"};
+
+    // The teacher's blanks beside the gap are kept, except before marks that follow a word;
+    // a gap after a full stop or comma always stands apart.
+    const std::string before = blanksMerged(beforeGap);
+    const std::string after = blanksMerged(afterGap);
+    const std::string_view textBefore = trimmed(before);
+    const std::string_view textAfter = trimmed(after);
+    if (textBefore.empty() && textAfter.empty())
+        return Unplayable{"only a gap, with no sentence around it"};
+    const bool blankBefore =
+        !textBefore.empty() && (before.back() == ' ' || endsClause(textBefore));
+    const bool blankAfter =
+        !textAfter.empty() && after.front() == ' ' && !attachesToWordBefore(textAfter);
+    const Sentence filled{textBefore, blankBefore, blankAfter, textAfter};
+
+    TeacherQuestion question;
+    question.stem = filled.filledIn(gapShown);
+    question.correctSentence = filled.filledIn(right);
+    question.wrongSentence = filled.filledIn(wrong);
+    question.correctWord = right;
+    question.wrongWord = wrong;
+    question.correctSide = rightSide;
+    return question;
+}

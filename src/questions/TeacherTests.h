@@ -1,0 +1,67 @@
+#pragma once
+
+#include "questions/Finding.h"
+#include "questions/Question.h"
+#include "questions/TeacherQuestion.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+// Why a question does not fit its controls on the screen ("the sentence is too wide"), or
+// nothing when it fits.
+using FitCheck = std::function<std::optional<std::string>(const Question&)>;
+
+// One question of a teacher's file as its reader made it, and where it stands: its line, and
+// its category, which the file's category marks count up. Questions of different categories
+// never share a test.
+struct ReadQuestion {
+    int line;
+    int category;
+    std::variant<TeacherQuestion, Unplayable> question;
+};
+
+// What a teacher's file holds: up to five tests of ten questions that Velmora plays, in the
+// order the file gives them, and what was left out, each with its line. The questions' texts
+// are kept in this object, so it can be moved but not copied.
+class TeacherTests {
+  public:
+    TeacherTests() = default;
+    TeacherTests(TeacherTests&&) = default;
+    TeacherTests& operator=(TeacherTests&&) = default;
+    TeacherTests(const TeacherTests&) = delete;
+    TeacherTests& operator=(const TeacherTests&) = delete;
+
+    const std::vector<QuestionBank>& tests() const { return offered; }
+    // Each question left out and why, and each test that is too short or one too many, in
+    // line order.
+    const std::vector<Finding>& findings() const { return leftOut; }
+    // Why no test can be played: the file cannot be read as questions at all, or no test of ten
+    // questions is left. The findings still say what was left out.
+    const std::optional<Finding>& refusal() const { return refused; }
+    // How many questions of the file are not in a test that is played.
+    int questionsSkipped() const { return skipped; }
+
+  private:
+    friend TeacherTests dealTeacherTests(std::vector<ReadQuestion> questions, const FitCheck& fits);
+    friend TeacherTests refusedTeacherTests(Finding why);
+
+    // Where the tests' texts are; a vector keeps its storage when moved.
+    std::vector<char> texts;
+    std::vector<QuestionBank> offered;
+    std::vector<Finding> leftOut;
+    std::optional<Finding> refused;
+    int skipped = 0;
+};
+
+// Deals a file's questions, in file order, into tests of ten: a change of category starts a new
+// test, a test of fewer than ten and every test after the fifth are left out, and each
+// question Velmora cannot play is a finding. Only a question that can still land in a played
+// test is measured by `fits` (when given), and left out if it does not fit; the questions of a
+// short test or of a sixth test are not measured, so they count into that test's length.
+TeacherTests dealTeacherTests(std::vector<ReadQuestion> questions, const FitCheck& fits);
+
+// A file that cannot be read as questions at all.
+TeacherTests refusedTeacherTests(Finding why);
