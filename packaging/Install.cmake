@@ -19,11 +19,11 @@ install(CODE "
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/velmora.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
-# The type of a teacher's .gift file, which the menu entry opens. Desktops read types from the
-# database that update-mime-database builds out of share/mime/packages, so an installation
-# straight into a prefix rebuilds it there. An installation into DESTDIR is a package's staging
-# (CPack's too): the package must carry only the source file, and the system's package manager
-# rebuilds the database where the package lands.
+# The types of a teacher's files, a .gift file and a Moodle XML export, which the menu entry
+# opens. Desktops read types from the database that update-mime-database builds out of
+# share/mime/packages, so an installation straight into a prefix rebuilds it there. An
+# installation into DESTDIR is a package's staging (CPack's too): the package must carry only the
+# source file, and the system's package manager rebuilds the database where the package lands.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/velmora.mime.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME velmora.xml)
 install(CODE "

@@ -24,8 +24,8 @@ void describeCommandLine(QCommandLineParser& parser) {
     parser.addOptions({helpOption, versionOption, checkOption});
     parser.addPositionalArgument(
         "FILE",
-        "A teacher's tests in Moodle's GIFT format: up to five tests of ten two-choice "
-        "gapped sentences, played instead of Velmora's own.",
+        "A teacher's tests, a GIFT file or a Moodle XML export (told apart by what it holds): "
+        "up to five tests of ten two-choice gapped sentences, played instead of Velmora's own.",
         "[FILE]");
 }
 

@@ -1,10 +1,9 @@
 #include "program/TeacherFile.h"
 
-#include "questions/GiftReader.h"
+#include "questions/TeacherReader.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -53,16 +52,15 @@ TeacherFile readTeacherFile(const std::string& path) {
         return refused("this is a folder, not a file");
     if (!S_ISREG(status.st_mode))
         return refused("this is not a regular file");
-    if (std::uintmax_t(status.st_size) > largestGiftFile)
-        return refused("the file is larger than 1 MiB");
-
-    // One byte more than the file holds tells whether it grew while it was read.
+    // One byte more than any reader reads tells the reader of the file's format that the file is
+    // larger than it reads; each format's limit is the reader's own.
+    constexpr std::size_t readAtMost = largestTeacherFile + 1;
     TeacherFile read;
-    read.bytes.resize(std::size_t(status.st_size) + 1);
+    read.bytes.resize(std::min(std::size_t(status.st_size) + 1, readAtMost));
     std::size_t size = 0;
-    while (size <= largestGiftFile) {
+    while (size < readAtMost) {
         if (size == read.bytes.size())
-            read.bytes.resize(std::min(2 * size, largestGiftFile + 1));
+            read.bytes.resize(std::min(2 * size, readAtMost));
         const ssize_t got =
             ::read(file.descriptor, read.bytes.data() + size, read.bytes.size() - size);
         if (got < 0 && errno == EINTR)
@@ -73,8 +71,6 @@ TeacherFile readTeacherFile(const std::string& path) {
             break;
         size += std::size_t(got);
     }
-    if (size > largestGiftFile)
-        return refused("the file is larger than 1 MiB");
     read.bytes.resize(size);
     return read;
 }

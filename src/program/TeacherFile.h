@@ -12,7 +12,8 @@ struct TeacherFile {
     std::optional<Finding> refusal;
 };
 
-// Reads the file at the path. It is only ever opened for reading, and only a regular file of at
-// most largestGiftFile bytes is read: a folder, a device or a pipe is refused at once, without
-// waiting for anything to be written to it.
+// Reads the file at the path. It is only ever opened for reading, and only a regular file is
+// read: a folder, a device or a pipe is refused at once, without waiting for anything to be
+// written to it. Of a file larger than largestTeacherFile, one byte more is read, so that the
+// reader of its format refuses it.
 TeacherFile readTeacherFile(const std::string& path);

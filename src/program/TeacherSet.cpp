@@ -25,7 +25,7 @@ TeacherSet loadTeacherSet(const QString& path, const FitCheck& fits) {
     TeacherFile file = readTeacherFile(name);
     if (file.refusal)
         return {.tests = {}, .report = {reportLine(name, *file.refusal)}};
-    TeacherSet set{.tests = readGift(file.bytes, fits), .report = {}};
+    TeacherSet set{.tests = readTeacherTests(file.bytes, fits), .report = {}};
     set.report = reportLines(name, set.tests.findings());
     if (const std::optional<Finding>& refusal = set.tests.refusal())
         set.report.push_back(reportLine(name, *refusal));

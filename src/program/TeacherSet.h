@@ -1,6 +1,6 @@
 #pragma once
 
-#include "questions/GiftReader.h"
+#include "questions/TeacherReader.h"
 
 #include <QString>
 #include <string>

@@ -1,9 +1,9 @@
-// The teacher's file named on the command line: only a regular file of at most 1 MiB is read,
-// anything else is refused at once with one line, and the report of what was left out has the
-// form editors jump from.
+// The teacher's file named on the command line: only a regular file is read, and no more of it
+// than the readers need to refuse it as too large; anything else is refused at once with one
+// line, and the report of what was left out has the form editors jump from.
 #include "program/TeacherFile.h"
 #include "program/TeacherReport.h"
-#include "questions/GiftReader.h"
+#include "questions/TeacherReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,32 +19,38 @@ enum class Made { Nothing, Folder, Fifo, File };
 class TeacherFileTest : public QObject {
     Q_OBJECT
   private slots:
-    void onlyARegularFileUpTo1MiBIsRead_data();
-    void onlyARegularFileUpTo1MiBIsRead();
+    void onlyARegularFileIsReadUpToOneByteOverTheLargest_data();
+    void onlyARegularFileIsReadUpToOneByteOverTheLargest();
     void theReportListsFiftyFindingsThenCountsTheRest_data();
     void theReportListsFiftyFindingsThenCountsTheRest();
     void theLastLineCountsTestsAndSkippedQuestions_data();
     void theLastLineCountsTestsAndSkippedQuestions();
 };
 
-void TeacherFileTest::onlyARegularFileUpTo1MiBIsRead_data() {
+void TeacherFileTest::onlyARegularFileIsReadUpToOneByteOverTheLargest_data() {
     QTest::addColumn<Made>("made");
     QTest::addColumn<qsizetype>("size");
+    QTest::addColumn<qsizetype>("sizeRead");
     QTest::addColumn<QString>("refusal");
 
-    QTest::newRow("missing") << Made::Nothing << qsizetype(0) << "there is no such file";
-    QTest::newRow("a folder") << Made::Folder << qsizetype(0) << "this is a folder, not a file";
+    const auto largest = qsizetype(largestTeacherFile);
+    QTest::newRow("missing") << Made::Nothing << qsizetype(0) << qsizetype(0)
+                             << "there is no such file";
+    QTest::newRow("a folder") << Made::Folder << qsizetype(0) << qsizetype(0)
+                              << "this is a folder, not a file";
     // Opening a pipe that nobody writes to would wait for ever.
-    QTest::newRow("a pipe") << Made::Fifo << qsizetype(0) << "this is not a regular file";
-    QTest::newRow("over 1 MiB") << Made::File << qsizetype(largestGiftFile) + 1
-                                << "the file is larger than 1 MiB";
-    QTest::newRow("1 MiB") << Made::File << qsizetype(largestGiftFile) << "";
-    QTest::newRow("empty") << Made::File << qsizetype(0) << "";
+    QTest::newRow("a pipe") << Made::Fifo << qsizetype(0) << qsizetype(0)
+                            << "this is not a regular file";
+    QTest::newRow("far over the largest") << Made::File << largest + 4096 << largest + 1 << "";
+    QTest::newRow("one byte over") << Made::File << largest + 1 << largest + 1 << "";
+    QTest::newRow("the largest") << Made::File << largest << largest << "";
+    QTest::newRow("empty") << Made::File << qsizetype(0) << qsizetype(0) << "";
 }
 
-void TeacherFileTest::onlyARegularFileUpTo1MiBIsRead() {
+void TeacherFileTest::onlyARegularFileIsReadUpToOneByteOverTheLargest() {
     QFETCH(Made, made);
     QFETCH(qsizetype, size);
+    QFETCH(qsizetype, sizeRead);
     QFETCH(QString, refusal);
     const QTemporaryDir folder;
     const QString path = folder.filePath("tests.gift");
@@ -64,7 +70,7 @@ void TeacherFileTest::onlyARegularFileUpTo1MiBIsRead() {
     if (read.refusal)
         QCOMPARE(read.refusal->line, 0);
     else
-        QVERIFY(read.bytes == bytes.toStdString());
+        QVERIFY(read.bytes == bytes.first(sizeRead).toStdString());
 }
 
 void TeacherFileTest::theReportListsFiftyFindingsThenCountsTheRest_data() {

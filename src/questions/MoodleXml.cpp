@@ -1,0 +1,37 @@
+#include "questions/MoodleXml.h"
+
+#include "questions/MoodleQuestion.h"
+#include "questions/XmlDocument.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+bool isXmlFile(std::string_view bytes) {
+    const XmlStart start = readXmlStart(bytes);
+    return start.declared || start.hasDtd || start.rootName == "quiz";
+}
+
+TeacherTests readMoodleXml(std::string_view bytes, const FitCheck& fits) {
+    if (bytes.size() > largestMoodleXmlFile)
+        return refusedTeacherTests(
+            {0, "the file is larger than " + std::to_string(largestMoodleXmlFile >> 20) + " MiB"});
+    auto parsed = parseXmlDocument(bytes);
+    if (auto* fault = std::get_if<Finding>(&parsed))
+        return refusedTeacherTests(std::move(*fault));
+    const xmlNode* quiz = xmlDocGetRootElement(std::get<XmlDocument>(parsed).get());
+    if (nameOf(quiz) != "quiz")
+        return refusedTeacherTests(
+            {lineOf(quiz), "this XML is not a Moodle quiz export: its root element is <" +
+                               std::string(nameOf(quiz)) + ">, not <quiz>"});
+
+    std::vector<ReadQuestion> questions;
+    int category = 0;
+    for (const xmlNode* question : childElements(quiz, "question")) {
+        if (attributeOf(question, "type") == "category")
+            ++category;
+        else
+            questions.push_back({lineOf(question), category, readMoodleQuestion(question)});
+    }
+    return dealTeacherTests(std::move(questions), fits);
+}
