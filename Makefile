@@ -43,25 +43,37 @@ pictures: build
 	@tools/install-deps imagemagick optipng
 	tools/readme-pictures ../shared/tools/xshot $(RELEASE)/src/velmora docs
 
-# The fuzz target of the reader of teachers' files, built by clang with libFuzzer and the
-# sanitizers from the reader's own sources alone (no Qt). It runs five minutes from the examples,
-# the seeds and every input that ever failed; a crash, a leak, a hang of over a second on one
-# input or running out of memory fails the run, and the input is kept in fuzz/regressions, which
-# make test reads back.
+# The fuzz targets of the readers of teachers' files: GIFT, Moodle XML (through the choice
+# between the two as well) and the cloze text inside Moodle XML. Each is built by clang with
+# libFuzzer and the sanitizers from the readers' own sources alone (no Qt, libxml2 linked), and
+# they run five minutes in all from the examples, the seeds and every input that ever failed. A
+# crash, a leak, a hang of over a second on one input or running out of memory fails the run,
+# and the input is kept in fuzz/regressions, named for its target; make test reads every one of
+# them back through each target.
 FUZZ := build/fuzz
-GIFT_READER := $(addprefix src/questions/,GiftReader.cpp GiftBlocks.cpp GiftQuestion.cpp \
-  GiftText.cpp HtmlText.cpp TeacherQuestion.cpp TeacherTests.cpp TextEncoding.cpp TextLines.cpp)
+FUZZED := $(addprefix src/questions/,Cloze.cpp GiftBlocks.cpp GiftQuestion.cpp GiftReader.cpp \
+  GiftText.cpp HtmlText.cpp MoodleQuestion.cpp MoodleXml.cpp ShuffledSide.cpp \
+  TeacherQuestion.cpp TeacherReader.cpp TeacherTests.cpp TextEncoding.cpp TextLines.cpp \
+  XmlDocument.cpp)
 LIBXML2 = $(shell pkg-config --cflags --libs libxml-2.0)
+
+# $(call fuzz-run,TARGET,SECONDS,DICTIONARY)
+define fuzz-run
+	clang++ -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror -Isrc \
+	  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+	  fuzz/$(1).cpp $(FUZZED) $(LIBXML2) -o $(FUZZ)/$(1)
+	@mkdir -p $(FUZZ)/corpus/$(1)
+	$(FUZZ)/$(1) -max_total_time=$(2) -timeout=1 -rss_limit_mb=2048 -dict=fuzz/$(3) \
+	  -artifact_prefix=fuzz/regressions/$(1)- -print_final_stats=1 \
+	  $(FUZZ)/corpus/$(1) fuzz/seeds fuzz/regressions examples
+endef
 
 fuzz:
 	@tools/install-deps clang libclang-rt-dev pkg-config
-	@mkdir -p $(FUZZ)/corpus fuzz/regressions
-	clang++ -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror -Isrc \
-	  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-	  fuzz/gift_reader.cpp $(GIFT_READER) $(LIBXML2) -o $(FUZZ)/gift_reader
-	$(FUZZ)/gift_reader -max_total_time=300 -timeout=1 -rss_limit_mb=2048 -dict=fuzz/gift.dict \
-	  -artifact_prefix=fuzz/regressions/ -print_final_stats=1 \
-	  $(FUZZ)/corpus fuzz/seeds fuzz/regressions examples
+	@mkdir -p fuzz/regressions
+	$(call fuzz-run,gift_reader,120,gift.dict)
+	$(call fuzz-run,moodle_xml,120,moodle-xml.dict)
+	$(call fuzz-run,cloze,60,cloze.dict)
 
 build: deps
 	@[ -f $(RELEASE)/build.ninja ] || $(CONFIGURE) -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release

@@ -1,0 +1,24 @@
+// Any text at all goes through the reader of a cloze question's subquestions without a crash or
+// a hang, and a gap it finds lies within the text, with two words that are not empty and no
+// longer than the gap that held them.
+#include "ReaderChecks.h"
+#include "questions/Cloze.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const auto read = readCloze(text);
+    if (const auto* gap = std::get_if<ClozeGap>(&read)) {
+        fuzz::require(gap->beforeGap.data() == text.data() &&
+                      gap->afterGap.data() + gap->afterGap.size() == text.data() + text.size());
+        fuzz::require(!gap->rightWord.empty() && !gap->wrongWord.empty());
+        // The shortest gap is {:MC:=a~b}: eight marks around the two words.
+        fuzz::require(gap->beforeGap.size() + gap->rightWord.size() + gap->wrongWord.size() +
+                          gap->afterGap.size() + 8 <=
+                      text.size());
+    } else {
+        fuzz::require(!std::get<Unplayable>(read).why.empty());
+    }
+    return 0;
+}
