@@ -3,7 +3,7 @@
 #include "Harness.h"
 #include "WindowClick.h"
 #include "program/TeacherSet.h"
-#include "questions/GiftReader.h"
+#include "questions/TeacherReader.h"
 #include "quiz/QuestionFit.h"
 #include "shell/Button.h"
 
@@ -37,6 +37,95 @@ We saw {=an ~a} ant.
 It is {=a ~an} box.
 Take {=an ~a} orange.
 I want {=a ~an} bike.
+)";
+
+// The same two tests as a Moodle export, each question of another kind that Velmora plays, in
+// the file's order of words, shuffling off.
+constexpr std::string_view twoTestsFromMoodle = R"(<?xml version="1.0" encoding="UTF-8"?>
+<quiz>
+<question type="category"><category><text>$course$/top/was or were</text></category></question>
+<question type="cloze"><questiontext format="html">
+  <text><![CDATA[<p>The cats {1:MULTICHOICE:=were~was} in the garden.</p>]]></text>
+  </questiontext></question>
+<question type="gapselect"><questiontext format="html"><text>I [[2]] late for school.</text>
+  </questiontext><shuffleanswers>0</shuffleanswers>
+  <selectoption><text>were</text><group>1</group></selectoption>
+  <selectoption><text>was</text><group>1</group></selectoption></question>
+<question type="ddwtos"><questiontext format="html"><text>We [[1]] at home.</text>
+  </questiontext><shuffleanswers>0</shuffleanswers>
+  <dragbox><text>were</text><group>1</group></dragbox>
+  <dragbox><text>was</text><group>1</group></dragbox></question>
+<question type="multichoice"><questiontext format="html">
+  <text><![CDATA[<p>She _____ happy.</p>]]></text></questiontext>
+  <single>true</single><shuffleanswers>false</shuffleanswers>
+  <answer fraction="0"><text>were</text></answer>
+  <answer fraction="100"><text>was</text></answer></question>
+<question type="cloze"><questiontext format="html">
+  <text><![CDATA[<p>They {1:MULTICHOICE:=were~was} tired.</p>]]></text>
+  </questiontext></question>
+<question type="gapselect"><questiontext format="html"><text>It [[2]] cold.</text>
+  </questiontext><shuffleanswers>0</shuffleanswers>
+  <selectoption><text>were</text><group>1</group></selectoption>
+  <selectoption><text>was</text><group>1</group></selectoption></question>
+<question type="ddwtos"><questiontext format="html"><text>You [[1]] right.</text>
+  </questiontext><shuffleanswers>0</shuffleanswers>
+  <dragbox><text>were</text><group>1</group></dragbox>
+  <dragbox><text>was</text><group>1</group></dragbox></question>
+<question type="multichoice"><questiontext format="html">
+  <text><![CDATA[<p>He _____ at school.</p>]]></text></questiontext>
+  <single>true</single><shuffleanswers>false</shuffleanswers>
+  <answer fraction="0"><text>were</text></answer>
+  <answer fraction="100"><text>was</text></answer></question>
+<question type="cloze"><questiontext format="html">
+  <text><![CDATA[<p>The dogs {1:MULTICHOICE:=were~was} hungry.</p>]]></text>
+  </questiontext></question>
+<question type="gapselect"><questiontext format="html"><text>My bag [[2]] red.</text>
+  </questiontext><shuffleanswers>0</shuffleanswers>
+  <selectoption><text>were</text><group>1</group></selectoption>
+  <selectoption><text>was</text><group>1</group></selectoption></question>
+<question type="category"><category><text>$course$/top/a or an</text></category></question>
+<question type="ddwtos"><questiontext format="html"><text>This is [[1]] apple.</text>
+  </questiontext><shuffleanswers>0</shuffleanswers>
+  <dragbox><text>an</text><group>1</group></dragbox>
+  <dragbox><text>a</text><group>1</group></dragbox></question>
+<question type="multichoice"><questiontext format="html">
+  <text><![CDATA[<p>That is _____ dog.</p>]]></text></questiontext>
+  <single>true</single><shuffleanswers>false</shuffleanswers>
+  <answer fraction="100"><text>a</text></answer>
+  <answer fraction="0"><text>an</text></answer></question>
+<question type="cloze"><questiontext format="html">
+  <text><![CDATA[<p>She has {1:MULTICHOICE:=an~a} egg.</p>]]></text>
+  </questiontext></question>
+<question type="gapselect"><questiontext format="html"><text>I see [[1]] cat.</text>
+  </questiontext><shuffleanswers>0</shuffleanswers>
+  <selectoption><text>a</text><group>1</group></selectoption>
+  <selectoption><text>an</text><group>1</group></selectoption></question>
+<question type="ddwtos"><questiontext format="html"><text>It is [[1]] owl.</text>
+  </questiontext><shuffleanswers>0</shuffleanswers>
+  <dragbox><text>an</text><group>1</group></dragbox>
+  <dragbox><text>a</text><group>1</group></dragbox></question>
+<question type="multichoice"><questiontext format="html">
+  <text><![CDATA[<p>He has _____ pen.</p>]]></text></questiontext>
+  <single>true</single><shuffleanswers>false</shuffleanswers>
+  <answer fraction="100"><text>a</text></answer>
+  <answer fraction="0"><text>an</text></answer></question>
+<question type="cloze"><questiontext format="html">
+  <text><![CDATA[<p>We saw {1:MULTICHOICE:=an~a} ant.</p>]]></text>
+  </questiontext></question>
+<question type="gapselect"><questiontext format="html"><text>It is [[1]] box.</text>
+  </questiontext><shuffleanswers>0</shuffleanswers>
+  <selectoption><text>a</text><group>1</group></selectoption>
+  <selectoption><text>an</text><group>1</group></selectoption></question>
+<question type="ddwtos"><questiontext format="html"><text>Take [[1]] orange.</text>
+  </questiontext><shuffleanswers>0</shuffleanswers>
+  <dragbox><text>an</text><group>1</group></dragbox>
+  <dragbox><text>a</text><group>1</group></dragbox></question>
+<question type="multichoice"><questiontext format="html">
+  <text><![CDATA[<p>I want _____ bike.</p>]]></text></questiontext>
+  <single>true</single><shuffleanswers>false</shuffleanswers>
+  <answer fraction="100"><text>a</text></answer>
+  <answer fraction="0"><text>an</text></answer></question>
+</quiz>
 )";
 
 QString caption(TestScreen& screen, const char* label) {
@@ -75,23 +164,30 @@ void TeacherTestsTest::theMenuAndWelcomePageOfferOnlyTheTeachersTests() {
 }
 
 void TeacherTestsTest::aTeachersTestPlaysToAFullMarkByClicksAndByKeys_data() {
+    QTest::addColumn<std::string_view>("file");
     QTest::addColumn<bool>("byKeys");
     QTest::addColumn<int>("test");
-    QTest::newRow("clicks, test 1") << false << 1;
-    QTest::newRow("keys, test 1") << true << 1;
-    QTest::newRow("clicks, test 2") << false << 2;
-    QTest::newRow("keys, test 2") << true << 2;
+    QTest::newRow("clicks, test 1") << twoTests << false << 1;
+    QTest::newRow("keys, test 1") << twoTests << true << 1;
+    QTest::newRow("clicks, test 2") << twoTests << false << 2;
+    QTest::newRow("keys, test 2") << twoTests << true << 2;
+    QTest::newRow("Moodle XML, clicks, test 1") << twoTestsFromMoodle << false << 1;
+    QTest::newRow("Moodle XML, keys, test 2") << twoTestsFromMoodle << true << 2;
 }
 
 void TeacherTestsTest::aTeachersTestPlaysToAFullMarkByClicksAndByKeys() {
+    QFETCH(std::string_view, file);
     QFETCH(bool, byKeys);
     QFETCH(int, test);
-    const TeacherTests tests = readGift(twoTests, whyItDoesNotFit);
+    const TeacherTests tests = readTeacherTests(file, whyItDoesNotFit);
+    QCOMPARE(tests.tests().size(), 2u);
     const QuestionBank& bank = tests.tests()[std::size_t(test - 1)];
+    int onTheRight = 0;
     Harness h(tests.tests());
     TestScreen& screen = h.startTest(test);
     for (const Question& question : bank) {
         const bool onTheLeft = question.correctSide == Question::Side::Left;
+        onTheRight += !onTheLeft;
         QCOMPARE(
             screen.textBox(onTheLeft ? "txtY" : "txtN").text(),
             QString::fromUtf8(question.correctWord.data(), qsizetype(question.correctWord.size())));
@@ -107,6 +203,8 @@ void TeacherTestsTest::aTeachersTestPlaysToAFullMarkByClicksAndByKeys() {
             click(screen.label("lblNext"));
     }
     QCOMPARE(caption(screen, "lblScore"), "100");
+    // Test 1 has right words on both sides, written as the teacher wrote them.
+    QCOMPARE(onTheRight, test == 1 ? 5 : 0);
     Button& award = h.screens.frmMain().award(Harness::test(test));
     if (test == 1) {
         QCOMPARE(caption(screen, "lblComment"),
