@@ -29,6 +29,8 @@ class BlockSplitter {
     bool gapOpen = false;
     bool gapClosed = false;
     int gapLine = 0;
+    // The first line without a gap after the question's gap closed.
+    int looseLine = 0;
 };
 
 void BlockSplitter::take(int number, std::string_view line) {
@@ -43,10 +45,18 @@ void BlockSplitter::take(int number, std::string_view line) {
     } else {
         // Teachers do not always leave a blank line between two questions; a second title or
         // gap tells where the next begins.
-        const bool startsQuestion =
-            line.starts_with("::") || (gapClosed && gift::findUnescaped(line, "{") != line.npos);
-        if (startsQuestion && !gapOpen)
+        const bool hasGap = gift::findUnescaped(line, "{") != line.npos;
+        const bool titled = line.starts_with("::");
+        if ((titled || (gapClosed && hasGap)) && !gapOpen) {
+            const int unclear = titled ? 0 : looseLine;
+            if (unclear != 0 && question.unclearLine == 0)
+                question.unclearLine = unclear;
             endQuestion();
+            question.unclearLine = unclear;
+        }
+        if (gapClosed && !gapOpen && looseLine == 0 && !hasGap &&
+            gift::findUnescaped(line, "}") == line.npos)
+            looseLine = number;
         if (question.text.empty()) {
             question.line = number;
             question.category = category;
@@ -85,6 +95,7 @@ void BlockSplitter::endQuestion() {
     question = GiftBlock{0, 0, {}};
     gapOpen = false;
     gapClosed = false;
+    looseLine = 0;
 }
 } // namespace
 

@@ -13,6 +13,9 @@ struct GiftBlock {
     int line;     // where the question starts
     int category; // how many $CATEGORY lines come before it
     std::string text;
+    // A line without a gap between this question's closed gap and the next question's gap,
+    // with no blank line to tell which of the two it belongs to; 0 when there is none.
+    int unclearLine = 0;
 };
 
 struct GiftBlocks {
@@ -24,4 +27,6 @@ struct GiftBlocks {
 // Cuts a teacher's text (UTF-8, without a byte order mark) into its questions. A question ends
 // at a blank line, a $CATEGORY line or the end of the text; a line that starts with a
 // ::title::, or holds a gap of its own after the question's gap has closed, starts the next.
+// Lines without a gap before such a line could end the one question as well as start the next:
+// both questions are marked with the first of them.
 GiftBlocks splitGiftBlocks(std::string_view text);

@@ -1,6 +1,7 @@
 #include "questions/GiftQuestion.h"
 
 #include "questions/GiftText.h"
+#include "questions/HtmlText.h"
 
 #include <algorithm>
 #include <array>
@@ -11,11 +12,24 @@ using gift::findUnescaped;
 using gift::trimmed;
 constexpr auto npos = std::string_view::npos;
 
-// Text formats a question may name after its title; Velmora shows every text as plain text.
-constexpr std::string_view formats[] = {"[plain]", "[moodle]", "[html]", "[markdown]"};
+// How the sentence and the words of a question are written, named after its title. Moodle
+// treats its own "moodle" format as HTML with line breaks, which are blanks on the screens.
+enum class TextFormat { Plain, Html, Markdown };
+struct FormatMark {
+    std::string_view mark;
+    TextFormat format;
+};
+constexpr FormatMark formats[] = {{"[plain]", TextFormat::Plain},
+                                  {"[moodle]", TextFormat::Html},
+                                  {"[html]", TextFormat::Html},
+                                  {"[markdown]", TextFormat::Markdown}};
+
+// Moodle writes a gap inside the sentence as a run of underscores, the answers after it.
+constexpr std::string_view underscoreGap = "___";
 
 // A question's sentence cut at its gap, escapes still in.
 struct GappedSentence {
+    TextFormat format;
     std::string_view beforeGap;
     std::string_view gap;
     std::string_view afterGap;
@@ -35,9 +49,11 @@ std::variant<GappedSentence, Unplayable> findGap(std::string_view block) {
         block.remove_prefix(titleEnd + 2);
     }
     block = trimmed(block);
-    for (std::string_view format : formats)
-        if (block.starts_with(format)) {
-            block.remove_prefix(format.size());
+    TextFormat format = TextFormat::Plain;
+    for (const auto& [mark, named] : formats)
+        if (block.starts_with(mark)) {
+            block.remove_prefix(mark.size());
+            format = named;
             break;
         }
     const std::size_t open = findUnescaped(block, "{");
@@ -48,8 +64,40 @@ std::variant<GappedSentence, Unplayable> findGap(std::string_view block) {
         return Unplayable{"a { that no } closes"};
     if (findUnescaped(block, "{", open + 1) != npos || findUnescaped(block, "}", close + 1) != npos)
         return Unplayable{"more than one gap"};
-    return GappedSentence{block.substr(0, open), block.substr(open + 1, close - open - 1),
+    return GappedSentence{format, block.substr(0, open), block.substr(open + 1, close - open - 1),
                           block.substr(close + 1)};
+}
+
+// Markdown's emphasis marks: every * and each run of one or two _, but not a gap's underscores.
+std::string withoutEmphasis(std::string_view text) {
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t run = text.find_first_not_of(text[at], at) - at;
+        const bool emphasis = text[at] == '*' || (text[at] == '_' && run < underscoreGap.size());
+        if (!emphasis)
+            plain.append(text.substr(at, run));
+        at += std::min(run, text.size() - at);
+    }
+    return plain;
+}
+
+// A text as the screens show it: GIFT's escapes undone, then read in the question's format.
+std::variant<std::string, Unplayable> shownText(TextFormat format, std::string_view text) {
+    std::string plain = gift::plainText(text);
+    switch (format) {
+    case TextFormat::Html: {
+        HtmlText html = htmlText(plain);
+        if (html.unplayable)
+            return *html.unplayable;
+        return std::move(html.text);
+    }
+    case TextFormat::Markdown:
+        return withoutEmphasis(plain);
+    case TextFormat::Plain:
+        break;
+    }
+    return plain;
 }
 
 bool isTrueOrFalse(std::string_view answer) {
@@ -59,7 +107,7 @@ bool isTrueOrFalse(std::string_view answer) {
     return lower == "t" || lower == "f" || lower == "true" || lower == "false";
 }
 
-std::variant<TwoChoices, Unplayable> readChoices(std::string_view gap) {
+std::variant<TwoChoices, Unplayable> readChoices(TextFormat format, std::string_view gap) {
     gap = trimmed(gap);
     if (gap.empty())
         return Unplayable{"an essay question"};
@@ -85,9 +133,13 @@ std::variant<TwoChoices, Unplayable> readChoices(std::string_view gap) {
             return Unplayable{"a matching question"};
         if (trimmed(choice).starts_with('%'))
             return Unplayable{"a percent weight"};
-        // Moodle writes a right answer after a wrong one as ~=word: the empty choice between
-        // is no choice.
-        std::string word(trimmed(gift::plainText(choice.substr(0, findUnescaped(choice, "#")))));
+        auto shown = shownText(format, choice.substr(0, findUnescaped(choice, "#")));
+        if (const auto* unplayable = std::get_if<Unplayable>(&shown))
+            return *unplayable;
+        // A mark with no word before the next mark, as the ~ of ~=was, is no choice: Moodle's
+        // importer, which writes each = as ~= and then splits the answers at ~, drops such an
+        // empty answer too.
+        std::string word(trimmed(std::get<std::string>(shown)));
         if (!word.empty()) {
             if (count == 2)
                 return Unplayable{"three or more choices"};
@@ -107,20 +159,47 @@ std::variant<TwoChoices, Unplayable> readChoices(std::string_view gap) {
     return Unplayable{"no wrong answer"};
 }
 
+// The sentence on either side of the gap, as the screens show it.
+struct SentenceAround {
+    std::string beforeGap;
+    std::string afterGap;
+};
+
+std::variant<SentenceAround, Unplayable> sentenceAround(const GappedSentence& sentence) {
+    auto before = shownText(sentence.format, sentence.beforeGap);
+    if (const auto* unplayable = std::get_if<Unplayable>(&before))
+        return *unplayable;
+    auto after = shownText(sentence.format, sentence.afterGap);
+    if (const auto* unplayable = std::get_if<Unplayable>(&after))
+        return *unplayable;
+    std::string& textBefore = std::get<std::string>(before);
+    std::string& textAfter = std::get<std::string>(after);
+    const std::size_t run = textBefore.find(underscoreGap);
+    // With the answers inside the sentence, underscores are the teacher's own text.
+    if (!trimmed(textAfter).empty() || run == npos)
+        return SentenceAround{std::move(textBefore), std::move(textAfter)};
+    const std::size_t runEnd = std::min(textBefore.find_first_not_of('_', run), textBefore.size());
+    if (textBefore.find(underscoreGap, runEnd) != npos)
+        return Unplayable{"more than one gap: two runs of ___"};
+    return SentenceAround{textBefore.substr(0, run), textBefore.substr(runEnd) + textAfter};
+}
 } // namespace
 
 std::variant<TeacherQuestion, Unplayable> readGiftQuestion(std::string_view block) {
     const auto sentence = findGap(block);
     if (const auto* unplayable = std::get_if<Unplayable>(&sentence))
         return *unplayable;
-    const auto [beforeGap, gap, afterGap] = std::get<GappedSentence>(sentence);
-    auto choices = readChoices(gap);
+    const GappedSentence& gapped = std::get<GappedSentence>(sentence);
+    auto choices = readChoices(gapped.format, gapped.gap);
     if (const auto* unplayable = std::get_if<Unplayable>(&choices))
+        return *unplayable;
+    auto around = sentenceAround(gapped);
+    if (const auto* unplayable = std::get_if<Unplayable>(&around))
         return *unplayable;
     auto& [first, second] = std::get<TwoChoices>(choices);
     Choice& right = first.right ? first : second;
     Choice& wrong = first.right ? second : first;
-    return gappedQuestion(gift::plainText(beforeGap), gift::plainText(afterGap),
-                          std::move(right.word), std::move(wrong.word),
+    const auto& [beforeGap, afterGap] = std::get<SentenceAround>(around);
+    return gappedQuestion(beforeGap, afterGap, std::move(right.word), std::move(wrong.word),
                           first.right ? Question::Side::Left : Question::Side::Right);
 }

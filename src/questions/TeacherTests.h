@@ -36,7 +36,7 @@ class TeacherTests {
 
     const std::vector<QuestionBank>& tests() const { return offered; }
     // Each question left out and why, and each test that is too short or one too many, in
-    // line order.
+    // line order; what is said of one line is said once, however many questions it left out.
     const std::vector<Finding>& findings() const { return leftOut; }
     // Why no test can be played: the file cannot be read as questions at all, or no test of ten
     // questions is left. The findings still say what was left out.

@@ -69,10 +69,10 @@ std::string_view withoutByteOrderMark(std::string_view bytes) {
     return bytes;
 }
 
-std::optional<Finding> findEncodingFault(std::string_view bytes) {
-    if (looksLikeUtf16(bytes))
+std::optional<Finding> findEncodingFault(std::string_view text) {
+    if (looksLikeUtf16(text))
         return Finding{0, "the text is UTF-16: save it as UTF-8"};
-    TextLines lines(withoutByteOrderMark(bytes));
+    TextLines lines(text);
     std::string_view line;
     while (lines.next(line)) {
         for (std::size_t at = 0; at < line.size();) {

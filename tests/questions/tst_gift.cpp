@@ -1,6 +1,7 @@
-// A teacher's GIFT file read into tests: what each well-formed question becomes on the screens,
-// every question left out and every file refused with the line the teacher has to look at, how
-// questions are dealt into tests, and the example files shipped for teachers.
+// A teacher's GIFT file read into tests: every question left out and every file refused with the
+// line the teacher has to look at, how questions are dealt into tests and which are measured,
+// and the example files shipped for teachers. What well-formed questions become is in
+// tst_formats.
 #include "questions/GiftReader.h"
 
 #include <QDir>
@@ -43,7 +44,7 @@ QByteArray laidOut(const QString& layout) {
     QByteArrayList items;
     for (const QString& token : layout.split(' ', Qt::SkipEmptyParts)) {
         if (token == "$") {
-            items << "$CATEGORY: a category";
+            items << "$CATEGORY: $course$/top/Default for Class 4/Past";
             continue;
         }
         const int count = token.chopped(1).toInt();
@@ -53,160 +54,150 @@ QByteArray laidOut(const QString& layout) {
     return items.join("\n\n");
 }
 
-// What a well-formed question becomes: its stem, the right and the wrong word, and the box the
-// right word is shown in. Each sentence is the stem with its word in the gap.
-struct Construct {
-    const char* name;
-    const char* gift;
-    const char* stem;
-    const char* right;
-    const char* wrong;
-    Question::Side rightBox;
-};
-constexpr auto left = Question::Side::Left;
-constexpr auto right = Question::Side::Right;
-// clang-format off
-constexpr Construct constructs[] = {
-    {"title, gap inside", "::q1:: The cats {=were ~was} in the garden.", " The cats ..... in the garden.", "were", "was", left},
-    {"right word written second", "I {~were =was} late for school.", " I ..... late for school.", "was", "were", right},
-    {"Moodle's ~= drops the empty choice", "::q3::She {~=was~were} happy.", " She ..... happy.", "was", "were", left},
-    {"gap at the end", "I am {=happy ~sad}", " I am .....", "happy", "sad", left},
-    {"gap at the start", "{~Are =Is} he at home?", " ..... he at home?", "Is", "Are", right},
-    {"no blank before punctuation", "Yes, it {=was ~were} !", " Yes, it .....!", "was", "were", left},
-    {"a question mark before the gap", "What is it?{=a cat ~a dog}", " What is it? .....", "a cat", "a dog", left},
-    {"quotes around the gap", "He said \"{=hello ~hallo}\".", " He said \".....\".", "hello", "hallo", left},
-    {"the teacher's spacing in a word", "Tom{='s ~s} hat is red.", " Tom..... hat is red.", "'s", "s", left},
-    {"format after the title", "::Q:: [html] The dog {=has ~have} a bone.", " The dog ..... a bone.", "has", "have", left},
-    {"feedback left out", "He {=is#Yes! ~are # No. ####Think of one boy.} tall.", " He ..... tall.", "is", "are", left},
-    {"lines and a comment", "The cats\n// a note\n  {=were\n~was}\nin the garden.", " The cats ..... in the garden.", "were", "was", left},
-    {"runs of blanks and tabs", "The   cats \t {=were   ~was}   in  the\tgarden.", " The cats ..... in the garden.", "were", "was", left},
-    {"escapes in the sentence", "At 2\\:30 \\{\\} \\= \\~ \\#1 \\\\ {=is ~are} it.", " At 2:30 {} = ~ #1 \\ ..... it.", "is", "are", left},
-    {"escapes in words and title", "::a\\:b:: X {=a\\~b ~c\\=d\\#} y.", " X ..... y.", "a~b", "c=d#", left},
-    {"a line break asked for", "One\\ntwo {=is ~are} here.", " One two ..... here.", "is", "are", left},
-    {"words of two words", "He {=is not ~are not} here.", " He ..... here.", "is not", "are not", left},
-    {"letters beyond ASCII", "Zoë {=is ~are} in the café.", " Zoë ..... in the café.", "is", "are", left},
-};
-// clang-format on
 } // namespace
 
 class GiftTest : public QObject {
     Q_OBJECT
   private slots:
-    void eachConstructBecomesItsQuestion_data();
-    void eachConstructBecomesItsQuestion();
-    void questionsVelmoraCannotPlayAreNamedWithTheirLine_data();
-    void questionsVelmoraCannotPlayAreNamedWithTheirLine();
-    void filesThatCannotBePlayedAreRefusedAtTheirLine_data();
-    void filesThatCannotBePlayedAreRefusedAtTheirLine();
+    void whatIsLeftOutOrRefusedIsNamedWithItsLine_data();
+    void whatIsLeftOutOrRefusedIsNamedWithItsLine();
     void questionsAreDealtIntoTestsOfTen_data();
     void questionsAreDealtIntoTestsOfTen();
     void everyEditorsLineEndsGiveTheSameLines_data();
     void everyEditorsLineEndsGiveTheSameLines();
     void aQuestionThatDoesNotFitIsLeftOut();
+    void onlyQuestionsThatCanBePlayedAreMeasured_data();
+    void onlyQuestionsThatCanBePlayedAreMeasured();
     void movedTestsKeepTheirTexts();
     void theLargestFileIsReadQuickly();
     void theExamplesPlayWithNothingLeftOut();
 };
 
-void GiftTest::eachConstructBecomesItsQuestion_data() {
-    QTest::addColumn<int>("row");
-    for (int row = 0; row < int(std::size(constructs)); ++row)
-        QTest::newRow(constructs[row].name) << row;
-}
-
-void GiftTest::eachConstructBecomesItsQuestion() {
-    QFETCH(int, row);
-    const Construct& expected = constructs[row];
-    const TeacherTests read = readBytes(tenOf(expected.gift));
-    QCOMPARE(listed(read.findings()), QString());
-    QCOMPARE(read.tests().size(), 1u);
-    for (const Question& question : read.tests()[0]) {
-        QCOMPARE(text(question.stem), expected.stem);
-        QCOMPARE(text(question.correctWord), expected.right);
-        QCOMPARE(text(question.wrongWord), expected.wrong);
-        QCOMPARE(text(question.correctSentence),
-                 QString(expected.stem).replace(".....", expected.right));
-        QCOMPARE(text(question.wrongSentence),
-                 QString(expected.stem).replace(".....", expected.wrong));
-        QCOMPARE(question.correctSide, expected.rightBox);
-    }
-}
-
-void GiftTest::questionsVelmoraCannotPlayAreNamedWithTheirLine_data() {
-    QTest::addColumn<QByteArray>("question");
-    QTest::addColumn<QString>("why");
-    const auto row = [](const char* question, const char* why) {
-        QTest::newRow(why) << QByteArray(question) << why;
+// Each row is a whole file and what is said of it: the findings, or the refusal that ends the
+// list, each as "line: message".
+void GiftTest::whatIsLeftOutOrRefusedIsNamedWithItsLine_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("skipped");
+    const QByteArray playable = tenOf("He {=is ~are}."); // lines 1 to 19
+    // The question on line 3, after a comment and a blank line, and a test after it.
+    const auto skip = [&](const char* name, const QByteArray& question, const QString& said,
+                          int skipped = 1) {
+        QTest::newRow(name) << "// Test 6\n\n" + question + "\n\n" + playable << said << false
+                            << skipped;
     };
-    row("Cats can fly.{ t #No! #Yes }", "a true/false question");
-    row("Who is it? {=no one =nobody}", "a short-answer question");
-    row("Two and two is { #4:0 }", "a numerical question");
-    row("Match. {=cat -> kitten =dog -> puppy}", "a matching question");
-    row("Write about your cat. { }", "an essay question");
-    row("He {=is ~are ~am} tall.", "three or more choices");
-    row("He {~%50%is ~%50%are} tall.", "a percent weight");
-    row("I {=am ~is} and you {=are ~is}.", "more than one gap");
-    row("::q::\nHe\n{~is ~are}\ntall.", "no right answer");
-    row("He {=is =are ~} tall.", "two right answers");
-    row("He {=is ~ } tall.", "no wrong answer");
-    row("He {=is ~is} tall.", "the two choices are the same");
-    row("::intro:: Read each sentence.", "no gap: a question needs one { }");
-    row("{=yes ~no}", "only a gap, with no sentence around it");
-    row("::q1 The cat {=is ~are} tall.", "a title without its closing ::");
-    row("He {is} tall.", "a choice without = or ~ before it");
-}
+    const auto unplayable = [&](const char* question, const char* why) {
+        skip(why, question, QString("3: ") + why);
+    };
+    const auto refuse = [](const char* name, const QByteArray& file, int line, const QString& why) {
+        QTest::newRow(name) << file << QString::number(line) + ": " + why << true << 0;
+    };
 
-// The question stands on line 3, after a comment and a blank line.
-void GiftTest::questionsVelmoraCannotPlayAreNamedWithTheirLine() {
-    QFETCH(QByteArray, question);
-    QFETCH(QString, why);
-    const TeacherTests read =
-        readBytes("// Test 6\n\n" + question + "\n\n" + tenOf("He {=is ~are}."));
-    QVERIFY(!read.refusal());
-    QCOMPARE(listed(read.findings()), "3: " + why);
-    QCOMPARE(read.tests().size(), 1u);
-    QCOMPARE(read.questionsSkipped(), 1);
-}
+    unplayable("Cats can fly.{ t #No! #Yes }", "a true/false question");
+    unplayable("Who is it? {=no one =nobody}", "a short-answer question");
+    unplayable("Two and two is { #4:0 }", "a numerical question");
+    unplayable("Match. {=cat -> kitten =dog -> puppy}", "a matching question");
+    unplayable("Write about your cat. { }", "an essay question");
+    unplayable("He {=is ~are ~am} tall.", "three or more choices");
+    unplayable("He {~%50%is ~%50%are} tall.", "a percent weight");
+    unplayable("I {=am ~is} and you {=are ~is}.", "more than one gap");
+    unplayable("The ___ sat on the ___.{=cat ~mat}", "more than one gap: two runs of ___");
+    unplayable("::q::\nHe\n{~is ~are}\ntall.", "no right answer");
+    unplayable("He {=is =are ~} tall.", "two right answers");
+    unplayable("He {=is ~ } tall.", "no wrong answer");
+    unplayable("He {=is ~is} tall.", "the two choices are the same");
+    unplayable("::intro:: Read each sentence.", "no gap: a question needs one { }");
+    unplayable("{=yes ~no}", "only a gap, with no sentence around it");
+    unplayable("::q1 The cat {=is ~are} tall.", "a title without its closing ::");
+    unplayable("He {is} tall.", "a choice without = or ~ before it");
+    unplayable("[html]<p>The cat <img src\\=\"@@PLUGINFILE@@/cat.png\"> {=is ~are} here.</p>",
+               "has a picture Velmora cannot show");
+    skip("a picture for a word", "[html]It is {=<IMG SRC\\=\"cat.png\"> ~a dog}.",
+         "3: has a picture Velmora cannot show");
+    skip("nested too deeply", "[html]" + QByteArray("<b>").repeated(101) + "It {=is ~are} red.",
+         "3: its HTML is nested too deeply");
+    const QString unclear = ": put a blank line between two questions";
+    skip("a line between two questions", "She {=is ~are} happy.\nThey are\n{=are ~is} sad.",
+         "4" + unclear, 2);
+    skip("two such lines", "A {=is ~are} b.\nc\nD {=is ~are} e.\nf\n{=g ~h} i.",
+         "4" + unclear + "\n6" + unclear, 3);
 
-void GiftTest::filesThatCannotBePlayedAreRefusedAtTheirLine_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("why");
-    const QByteArray playable = tenOf("He {=is ~are}.") + "\n\n"; // lines 1 to 20
+    // The largest file read, and one byte more.
+    QByteArray largest = "// Test 6\n\nCats can fly. {F}\n\n" + playable + "\n\n// ";
+    largest += QByteArray((1 << 20) - largest.size(), 'x');
+    QTest::newRow("exactly 1 MiB") << largest << "3: a true/false question" << false << 1;
+    refuse("1 MiB and a byte", largest + 'x', 0, "the file is larger than 1 MiB");
+
+    // Every form UTF-8 forbids, next to the nearest form it allows: overlong, surrogate, beyond
+    // U+10FFFF, and bytes out of place.
+    const QString notUtf8 = "byte 3 of the line is not UTF-8: save the file as UTF-8";
+    const auto character = [&](const char* name, const QByteArray& bytes, bool wellFormed) {
+        if (wellFormed)
+            QTest::newRow(name) << tenOf("It" + bytes + " {=is ~are}.") << "" << false << 0;
+        else
+            refuse(name, "It" + bytes + " {=is ~are}.\n\n" + playable, 1, notUtf8);
+    };
+    character("C0 80, overlong", "\xC0\x80", false);
+    character("C1 BF, overlong", "\xC1\xBF", false);
+    character("C2 80, U+0080", "\xC2\x80", true);
+    character("DF BF, U+07FF", "\xDF\xBF", true);
+    character("E0 80 80, overlong", "\xE0\x80\x80", false);
+    character("E0 9F BF, overlong", "\xE0\x9F\xBF", false);
+    character("E0 A0 80, U+0800", "\xE0\xA0\x80", true);
+    character("ED 9F BF, U+D7FF", "\xED\x9F\xBF", true);
+    character("ED A0 80, a surrogate", "\xED\xA0\x80", false);
+    character("ED BF BF, a surrogate", "\xED\xBF\xBF", false);
+    character("EE 80 80, U+E000", "\xEE\x80\x80", true);
+    character("EF BF BF, U+FFFF", "\xEF\xBF\xBF", true);
+    character("F0 80 80 80, overlong", "\xF0\x80\x80\x80", false);
+    character("F0 8F BF BF, overlong", "\xF0\x8F\xBF\xBF", false);
+    character("F0 90 80 80, U+10000", "\xF0\x90\x80\x80", true);
+    character("F4 8F BF BF, U+10FFFF", "\xF4\x8F\xBF\xBF", true);
+    character("F4 90 80 80, beyond U+10FFFF", "\xF4\x90\x80\x80", false);
+    character("F5 80 80 80, beyond U+10FFFF", "\xF5\x80\x80\x80", false);
+    character("F8 88 80 80 80, five bytes", "\xF8\x88\x80\x80\x80", false);
+    character("FF, never in UTF-8", "\xFF", false);
+    character("80, a continuation alone", "\x80", false);
+    character("E1 7F, a continuation too low", "\xE1\x7F\x80", false);
+    character("E1 80 C0, a continuation too high", "\xE1\x80\xC0", false);
+    character("E2 82, cut off by a blank", "\xE2\x82", false);
+
     const QString utf16 = "the text is UTF-16: save it as UTF-8";
-    const QString notUtf8 = " of the line is not UTF-8: save the file as UTF-8";
     const QString noTest = "no test of 10 questions that Velmora can play";
     const QString unclosed = "a { that no } closes";
     // clang-format off
-    QTest::newRow("UTF-16, little end first") << QByteArray("\xFF\xFEH\0e\0", 6) << 0 << utf16;
-    QTest::newRow("UTF-16, big end first") << QByteArray("\xFE\xFF\0H\0e", 6) << 0 << utf16;
-    QTest::newRow("UTF-16 without its mark") << QByteArray("H\0e\0 \0{\0=\0i\0s\0", 14) << 0 << utf16;
-    QTest::newRow("Latin-1, after CR LF and CR") << playable + "one\r\ntwo\rcaf\xE9 au lait" << 23 << "byte 4" + notUtf8;
-    QTest::newRow("an overlong slash") << QByteArray("\xC0\xAF") << 1 << "byte 1" + notUtf8;
-    QTest::newRow("a surrogate") << QByteArray("ab\xED\xA0\x80") << 1 << "byte 3" + notUtf8;
-    QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << 1 << "byte 1" + notUtf8;
-    QTest::newRow("cut off at the end") << QByteArray("ab\xE2\x82") << 1 << "byte 3" + notUtf8;
-    QTest::newRow("cut off by a line end") << QByteArray("a\xE2\x82\nb") << 1 << "byte 2" + notUtf8;
-    QTest::newRow("byte order mark not counted") << QByteArray("\xEF\xBB\xBF" "ab\xFF") << 1 << "byte 3" + notUtf8;
-    QTest::newRow("a NUL byte") << QByteArray("x\n\nab\0cd", 8) << 3 << "byte 3 of the line is a NUL: this is not a text file";
-    QTest::newRow("an unclosed brace") << playable + "The cat {=is ~are\n\nnext {=a ~b}" << 21 << unclosed;
-    QTest::newRow("unclosed at the end") << playable + "The cat {=is" << 21 << unclosed;
-    QTest::newRow("a brace inside the gap") << QByteArray("A {=b\n{~c} d.") << 1 << unclosed;
-    QTest::newRow("a category inside the gap") << QByteArray("The {=a\n$CATEGORY: x\n~b} c.") << 1 << unclosed;
-    QTest::newRow("a closing brace alone") << QByteArray("x\n\n\nThe cat =is} here.") << 4 << "a } with no { before it";
-    QTest::newRow("larger than 1 MiB") << QByteArray(qsizetype(largestGiftFile) + 1, '\n') << 0 << "the file is larger than 1 MiB";
-    QTest::newRow("an empty file") << QByteArray() << 0 << noTest;
-    QTest::newRow("nine questions") << tenOf("He {=is ~are}.").chopped(16) << 0 << noTest;
+    refuse("UTF-16, little end first", QByteArray("\xFF\xFEH\0e\0", 6), 0, utf16);
+    refuse("UTF-16, big end first", QByteArray("\xFE\xFF\0H\0e", 6), 0, utf16);
+    refuse("UTF-16 without its mark", QByteArray("H\0e\0 \0{\0=\0i\0s\0", 14), 0, utf16);
+    refuse("Latin-1, after CR LF and CR", playable + "\n\none\r\ntwo\rcaf\xE9 au lait", 23, "byte 4" + notUtf8.mid(6));
+    refuse("cut off at the end", "ab\xE2\x82", 1, notUtf8);
+    refuse("cut off by a line end", "a\xE2\x82\nb", 1, "byte 2" + notUtf8.mid(6));
+    refuse("byte order mark not counted", "\xEF\xBB\xBF" "ab\xFF", 1, notUtf8);
+    refuse("a NUL byte", QByteArray("x\n\nab\0cd", 8), 3, "byte 3 of the line is a NUL: this is not a text file");
+    refuse("an unclosed brace", playable + "\n\nThe cat {=is ~are\n\nnext {=a ~b}", 21, unclosed);
+    refuse("unclosed at the end", playable + "\n\nThe cat {=is", 21, unclosed);
+    refuse("a brace inside the gap", "A {=b\n{~c} d.", 1, unclosed);
+    refuse("a category inside the gap", "The {=a\n$CATEGORY: x\n~b} c.", 1, unclosed);
+    refuse("a closing brace alone", "x\n\n\nThe cat =is} here.", 4, "a } with no { before it");
+    refuse("an empty file", "", 0, noTest);
+    QTest::newRow("nine questions") << playable.chopped(16)
+                                    << "1: a test of 9 questions: a test needs 10\n0: " + noTest
+                                    << true << 9;
     // clang-format on
 }
 
-void GiftTest::filesThatCannotBePlayedAreRefusedAtTheirLine() {
-    QFETCH(QByteArray, bytes);
-    const TeacherTests read = readBytes(bytes);
-    QVERIFY(read.refusal());
-    QTEST(read.refusal()->line, "line");
-    QTEST(QString::fromStdString(read.refusal()->message), "why");
-    QCOMPARE(read.tests().size(), 0u);
+void GiftTest::whatIsLeftOutOrRefusedIsNamedWithItsLine() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, refused);
+    const TeacherTests read = readBytes(file);
+    QString said = listed(read.findings());
+    if (read.refusal())
+        said += (said.isEmpty() ? "" : "\n") + listed({*read.refusal()});
+    QTEST(said, "said");
+    QCOMPARE(bool(read.refusal()), refused);
+    QCOMPARE(read.tests().size(), refused ? 0u : 1u);
+    QTEST(read.questionsSkipped(), "skipped");
 }
 
 void GiftTest::questionsAreDealtIntoTestsOfTen_data() {
@@ -273,6 +264,28 @@ void GiftTest::aQuestionThatDoesNotFitIsLeftOut() {
     QCOMPARE(text(read.tests()[0][5].stem), " The cat ..... happy.");
     QCOMPARE(checked.size(), 11);
     QCOMPARE(checked[5], " An ..... cat.");
+}
+
+// Measuring is the slow part of reading; what cannot be played, fitting or not, is not measured.
+void GiftTest::onlyQuestionsThatCanBePlayedAreMeasured_data() {
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("measured");
+    QTest::newRow("a test") << "10q" << 10;
+    QTest::newRow("a short test after it") << "10q 9q" << 10;
+    QTest::newRow("a short category before it") << "9q $ 10q" << 10;
+    QTest::newRow("five tests and more") << "63q" << 50;
+    QTest::newRow("unplayable between") << "5q 3x 5q" << 10;
+}
+
+void GiftTest::onlyQuestionsThatCanBePlayedAreMeasured() {
+    QFETCH(QString, layout);
+    int measured = 0;
+    const FitCheck fits = [&](const Question&) -> std::optional<std::string> {
+        ++measured;
+        return std::nullopt;
+    };
+    readGift(view(laidOut(layout)), fits);
+    QTEST(measured, "measured");
 }
 
 void GiftTest::movedTestsKeepTheirTexts() {

@@ -1,0 +1,150 @@
+// What each way a teacher can write a question becomes on the screens: by hand in GIFT, as
+// Moodle exports it, as typed in Moodle's HTML editor, each row one question in its format and
+// the question Velmora plays from a file of ten of them. The same sentence written each way
+// must make the same question.
+#include "questions/GiftReader.h"
+
+#include <QTest>
+
+namespace {
+enum class Format { Gift };
+
+// A file of ten copies of the question in its format, so that it makes one test.
+QByteArray tenOf(Format format, const QByteArray& question) {
+    switch (format) {
+    case Format::Gift:
+        break;
+    }
+    QByteArrayList copies;
+    for (int copy = 0; copy < 10; ++copy)
+        copies << question;
+    return copies.join("\n\n");
+}
+
+TeacherTests readAs(Format format, const QByteArray& file) {
+    const std::string_view bytes(file.constData(), std::size_t(file.size()));
+    switch (format) {
+    case Format::Gift:
+        break;
+    }
+    return readGift(bytes);
+}
+
+QString text(std::string_view stored) {
+    return QString::fromUtf8(stored.data(), qsizetype(stored.size()));
+}
+
+// A question as written, and what it becomes: its stem, the right and the wrong word, and the
+// box the right word is shown in. Each sentence is the stem with its word in the gap.
+struct Written {
+    const char* name;
+    Format format;
+    const char* question;
+    const char* stem;
+    const char* right;
+    const char* wrong;
+    Question::Side rightBox;
+};
+constexpr auto left = Question::Side::Left;
+constexpr auto right = Question::Side::Right;
+constexpr auto gift = Format::Gift;
+constexpr const char* cats = " The cats ..... in the garden.";
+// clang-format off
+constexpr Written written[] = {
+    {"by hand", gift, "::q1:: The cats {=were ~was} in the garden.", cats, "were", "was", left},
+    {"Moodle's export", gift, "// question: 4101  name: Past 1\n::Past 1::The cats _____ in the garden.{\n\t=were\n\t~was\n}", cats, "were", "was", left},
+    {"Moodle's export, right word second", gift, "// question: 4102  name: Past 2\n::Past 2::The cats _____ in the garden.{\n\t~was\n\t=were\n}", cats, "were", "was", right},
+    {"Moodle's export with feedback", gift, "::Past 1::[plain]The cats ________ in the garden.{\n\t=were#Yes\n\t~was#No\n\t####Two cats.\n}", cats, "were", "was", left},
+    {"Moodle's HTML editor", gift, "// question: 4103  name: Past 1\n::Past 1::[html]<p dir\\=\"ltr\" style\\=\"text-align\\: left;\">The cats _____ in the garden.<br></p>{\n\t=<p dir\\=\"ltr\" style\\=\"text-align\\: left;\">were</p>\n\t~<p dir\\=\"ltr\" style\\=\"text-align\\: left;\">was<br></p>\n}", cats, "were", "was", left},
+    {"HTML, gap inside", gift, "[html]<p>The <b>cats</b>&nbsp;{=<i>were</i> ~was} in the<br>garden.</p>", cats, "were", "was", left},
+    {"HTML entities", gift, "[html]Tom&\\#39;s cat&nbsp;&amp; Zo&euml; {=were ~was} in the caf&eacute;.", " Tom's cat & Zoë ..... in the café.", "were", "was", left},
+    {"GIFT escapes inside HTML", gift, "[html]<p class\\=\"x\">At 2\\:30 the cats\\{\\} {=were ~was} in the garden.</p>", " At 2:30 the cats{} ..... in the garden.", "were", "was", left},
+    {"HTML blocks and script", gift, "[html]<div>The cats</div><script>x()</script> _____ <p>in the garden.</p>{=were ~was}", cats, "were", "was", left},
+    {"Moodle's own format", gift, "[moodle]The cats _____ in the garden.{=were ~was}", cats, "were", "was", left},
+    {"Markdown", gift, "[markdown]The **cats** _____ in the *garden*.{=_were_ ~was}", cats, "were", "was", left},
+    {"underscores with the gap inside", gift, "Fill in ___: the cats {=were ~was} here.", " Fill in ___: the cats ..... here.", "were", "was", left},
+    {"gap at the end, answers after", gift, "The cat is on the {\n\t=mat\n\t~mats\n}", " The cat is on the .....", "mat", "mats", left},
+    {"right word written second", gift, "I {~were =was} late for school.", " I ..... late for school.", "was", "were", right},
+    {"Moodle's ~= drops the empty choice", gift, "::q3::She {~=was~were} happy.", " She ..... happy.", "was", "were", left},
+    {"gap at the end", gift, "I am {=happy ~sad}", " I am .....", "happy", "sad", left},
+    {"gap at the start", gift, "{~Are =Is} he at home?", " ..... he at home?", "Is", "Are", right},
+    {"a question mark before the gap", gift, "What is it?{=a cat ~a dog}", " What is it? .....", "a cat", "a dog", left},
+    {"quotes around the gap", gift, "He said \"{=hello ~hallo}\".", " He said \".....\".", "hello", "hallo", left},
+    {"the teacher's spacing in a word", gift, "Tom{='s ~s} hat is red.", " Tom..... hat is red.", "'s", "s", left},
+    {"format after the title", gift, "::Q:: [html] The dog {=has ~have} a bone.", " The dog ..... a bone.", "has", "have", left},
+    {"feedback left out", gift, "He {=is#Yes! ~are # No. ####Think of one boy.} tall.", " He ..... tall.", "is", "are", left},
+    {"lines and a comment", gift, "The cats\n// a note\n  {=were\n~was}\nin the garden.", cats, "were", "was", left},
+    {"runs of blanks and tabs", gift, "The   cats \t {=were   ~was}   in  the\tgarden.", cats, "were", "was", left},
+    {"escapes in the sentence", gift, "At 2\\:30 \\{\\} \\= \\~ \\#1 \\\\ {=is ~are} it.", " At 2:30 {} = ~ #1 \\ ..... it.", "is", "are", left},
+    {"escapes in words and title", gift, "::a\\:b:: X {=a\\~b ~c\\=d\\#} y.", " X ..... y.", "a~b", "c=d#", left},
+    {"a line break asked for", gift, "One\\ntwo {=is ~are} here.", " One two ..... here.", "is", "are", left},
+    {"words of two words", gift, "He {=is not ~are not} here.", " He ..... here.", "is not", "are not", left},
+    {"letters beyond ASCII", gift, "Zoë {=is ~are} in the café.", " Zoë ..... in the café.", "is", "are", left},
+};
+// clang-format on
+
+// Marks written straight after a word take no blank after the gap, whether the teacher left one
+// or not; anything else keeps the teacher's blank. Each with its GIFT escape where it needs one.
+struct Follower {
+    const char* written;
+    const char* shown;
+    bool attaches;
+};
+// clang-format off
+constexpr Follower followers[] = {
+    {".", ".", true}, {",", ",", true}, {";", ";", true}, {"\\:", ":", true}, {"!", "!", true},
+    {"?", "?", true}, {")", ")", true}, {"]", "]", true}, {"\\}", "}", true}, {"…", "…", true},
+    {"”", "”", true}, {"’", "’", true}, {"(", "(", false}, {"-", "-", false}, {"\"", "\"", false},
+    {"a", "a", false}, {"'", "'", false},
+};
+// clang-format on
+} // namespace
+
+class FormatsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void eachWrittenQuestionBecomesItsQuestion_data();
+    void eachWrittenQuestionBecomesItsQuestion();
+};
+
+void FormatsTest::eachWrittenQuestionBecomesItsQuestion_data() {
+    QTest::addColumn<Format>("format");
+    QTest::addColumn<QByteArray>("question");
+    QTest::addColumn<QString>("stem");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("wrong");
+    QTest::addColumn<Question::Side>("rightBox");
+    for (const Written& row : written)
+        QTest::newRow(row.name) << row.format << QByteArray(row.question) << row.stem << row.right
+                                << row.wrong << row.rightBox;
+    for (const Follower& mark : followers)
+        for (const char* blank : {"", " "}) {
+            const QByteArray question = QByteArray("Is it {=red ~blue}") + blank + mark.written;
+            const QString gap = mark.attaches || !*blank ? " Is it ....." : " Is it ..... ";
+            QTest::newRow(question.constData()) << gift << question << gap + mark.shown << "red"
+                                                << "blue" << left;
+        }
+}
+
+void FormatsTest::eachWrittenQuestionBecomesItsQuestion() {
+    QFETCH(Format, format);
+    QFETCH(QByteArray, question);
+    QFETCH(QString, stem);
+    QFETCH(QString, right);
+    QFETCH(QString, wrong);
+    QFETCH(Question::Side, rightBox);
+    const TeacherTests read = readAs(format, tenOf(format, question));
+    QVERIFY(read.findings().empty());
+    QCOMPARE(read.tests().size(), 1u);
+    for (const Question& played : read.tests()[0]) {
+        QCOMPARE(text(played.stem), stem);
+        QCOMPARE(text(played.correctWord), right);
+        QCOMPARE(text(played.wrongWord), wrong);
+        QCOMPARE(text(played.correctSentence), QString(stem).replace(".....", right));
+        QCOMPARE(text(played.wrongSentence), QString(stem).replace(".....", wrong));
+        QCOMPARE(played.correctSide, rightBox);
+    }
+}
+
+QTEST_APPLESS_MAIN(FormatsTest)
+#include "tst_formats.moc"
