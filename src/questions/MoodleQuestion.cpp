@@ -57,15 +57,18 @@ struct Gapped {
 };
 
 // A multiple-choice question's sentence holds its gap as a run of three or more underscores,
-// or ends with it.
-std::variant<Gapped, Unplayable> underscoreGap(std::string_view sentence) {
+// or else ends with it, a word apart.
+std::variant<Gapped, Unplayable> underscoreGap(std::string& sentence) {
     const std::size_t start = sentence.find("___");
-    if (start == npos)
+    if (start == npos) {
+        sentence += ' ';
         return Gapped{sentence, {}};
+    }
     const std::size_t end = std::min(sentence.find_first_not_of('_', start), sentence.size());
     if (sentence.find("___", end) != npos)
-        return Unplayable{"more than one gap"};
-    return Gapped{sentence.substr(0, start), sentence.substr(end)};
+        return Unplayable{"more than one gap: two runs of ___"};
+    const std::string_view whole = sentence;
+    return Gapped{whole.substr(0, start), whole.substr(end)};
 }
 
 std::optional<double> fractionOf(const xmlNode* answer) {
@@ -103,7 +106,7 @@ Read readMultichoice(const xmlNode* question) {
     if (right[0] == right[1])
         return Unplayable{right[0] ? "two right answers" : "no right answer"};
 
-    const auto sentence = plainTextOf(childElement(question, "questiontext"));
+    auto sentence = plainTextOf(childElement(question, "questiontext"));
     if (const auto* unplayable = std::get_if<Unplayable>(&sentence))
         return *unplayable;
     const auto gap = underscoreGap(std::get<std::string>(sentence));

@@ -99,8 +99,8 @@ void MoodleXmlTest::aQuestionVelmoraCannotPlayIsNamedWithItsLine_data() {
     QTest::newRow("multichoice, no right")
         << multichoice("The cats _____ here.", answer("0", "were") + answer("0", "was"))
         << "3: no right answer";
-    QTest::newRow("multichoice, two gaps")
-        << multichoice("The cats ___ here ___.", twoAnswers) << "3: more than one gap";
+    QTest::newRow("multichoice, two gaps") << multichoice("The cats ___ here ___.", twoAnswers)
+                                           << "3: more than one gap: two runs of ___";
     QTest::newRow("multichoice, a picture")
         << multichoice("<p>The cats _____ <img src=\"@@PLUGINFILE@@/cat.png\"> here.</p>",
                        twoAnswers)
