@@ -42,9 +42,26 @@ int startUpWith(const QString& teacherFile) {
     return QApplication::exec();
 }
 
-// A teacher's file of the largest size Velmora reads, every question one it plays, read from
-// disk 20 times: the median time to the tests, without and with every question measured
-// against the test screen.
+bool writeFile(const QString& path, const std::string& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(text.data(), qsizetype(text.size())) == qsizetype(text.size());
+}
+
+// A teacher's file read from disk 20 times: the median time to the tests.
+double medianReadMs(const QString& path, const FitCheck& fits = {}) {
+    std::vector<double> times;
+    for (int i = 0; i < 20; ++i) {
+        const std::int64_t start = monotonicNs();
+        const TeacherSet set = loadTeacherSet(path, fits);
+        times.push_back(double(monotonicNs() - start) / 1e6);
+    }
+    std::ranges::sort(times);
+    return (times[9] + times[10]) / 2;
+}
+
+// A teacher's file of the largest size Velmora reads, every question one it plays, without and
+// with every question measured against the test screen.
 int readLargest() {
     constexpr std::string_view question = "The cats {=were ~was} in the garden.\n\n";
     std::string text;
@@ -52,22 +69,67 @@ int readLargest() {
         text += question;
     QTemporaryDir folder;
     const QString path = folder.filePath("largest.gift");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qsizetype(text.size())) < 0)
+    if (!writeFile(path, text))
         return 1;
-    file.close();
-    const auto medianMs = [&](const FitCheck& fits) {
-        std::vector<double> times;
-        for (int i = 0; i < 20; ++i) {
-            const std::int64_t start = monotonicNs();
-            const TeacherSet set = loadTeacherSet(path, fits);
-            times.push_back(double(monotonicNs() - start) / 1e6);
-        }
-        std::ranges::sort(times);
-        return (times[9] + times[10]) / 2;
-    };
-    report("read_ms", medianMs({}));
-    report("read_and_measure_ms", medianMs(whyItDoesNotFit));
+    report("read_ms", medianReadMs(path));
+    report("read_and_measure_ms", medianReadMs(path, whyItDoesNotFit));
+    return 0;
+}
+
+// Moodle XML exports as Moodle writes them, each question measured on the screen: 1 MiB of
+// questions typed in Moodle's editor, and one of the largest size Velmora reads, nearly all of
+// it the base64 pictures Moodle writes into an export.
+int readMoodleExports() {
+    constexpr std::string_view opening = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n";
+    constexpr std::string_view closing = "</quiz>\n";
+    constexpr std::string_view questions[] = {
+        R"(  <question type="multichoice">
+    <name><text>Past 1</text></name>
+    <questiontext format="html">
+      <text><![CDATA[<p dir="ltr" style="text-align: left;">The cats _____ in the garden.<br></p>]]></text>
+    </questiontext>
+    <single>true</single>
+    <shuffleanswers>true</shuffleanswers>
+    <answer fraction="100" format="html"><text><![CDATA[<p dir="ltr">were</p>]]></text></answer>
+    <answer fraction="0" format="html"><text><![CDATA[<p dir="ltr">was</p>]]></text></answer>
+  </question>
+)",
+        R"(  <question type="cloze">
+    <name><text>Past 2</text></name>
+    <questiontext format="html">
+      <text><![CDATA[<p dir="ltr" style="text-align: left;">The cats {1:MULTICHOICE_S:=were~was} in the garden.<br></p>]]></text>
+    </questiontext>
+  </question>
+)"};
+    std::string typed(opening);
+    for (std::size_t next = 0;
+         typed.size() + questions[next % 2].size() + closing.size() <= 1024 * 1024; ++next)
+        typed += questions[next % 2];
+    typed += closing;
+
+    // Five tests' questions, each with a picture of a fiftieth of the file.
+    constexpr int pictured = 50;
+    const std::string question(questions[0]);
+    const std::size_t questionEnd = question.find("</questiontext>");
+    const std::size_t pictureSize =
+        (largestMoodleXmlFile - opening.size() - closing.size()) / pictured - question.size() - 64;
+    std::string withPictures(opening);
+    for (int index = 0; index < pictured; ++index)
+        withPictures += question.substr(0, questionEnd) +
+                        "<file name=\"cat.png\" path=\"/\" encoding=\"base64\">" +
+                        std::string(pictureSize, 'Q') + "</file>\n    " +
+                        question.substr(questionEnd);
+    withPictures += closing;
+
+    QTemporaryDir folder;
+    const QString typedPath = folder.filePath("questions.xml");
+    const QString picturesPath = folder.filePath("pictures.xml");
+    if (!writeFile(typedPath, typed) || !writeFile(picturesPath, withPictures) ||
+        withPictures.size() > largestMoodleXmlFile)
+        return 1;
+    report("read_xml_1mib_ms", medianReadMs(typedPath, whyItDoesNotFit));
+    report("read_xml_largest_ms", medianReadMs(picturesPath, whyItDoesNotFit));
+    report("read_xml_largest_mib", double(withPictures.size()) / (1024 * 1024));
     return 0;
 }
 
@@ -220,6 +282,8 @@ int main(int argc, char* argv[]) {
         return argc > 2 ? startUpWith(QString::fromLocal8Bit(argv[2])) : startUp();
     if (mode == "read")
         return readLargest();
+    if (mode == "read-xml")
+        return readMoodleExports();
     if (mode == "memory" || mode == "memory-silent")
         return memory(mode == "memory");
     if (mode == "feedback")
@@ -232,8 +296,9 @@ int main(int argc, char* argv[]) {
         return closeDuringTone();
     if (mode == "timing")
         return runTiming(argc > 2 ? QByteArray(argv[2]).toInt() : 20);
-    std::fprintf(stderr,
-                 "usage: bench_probe startup [FILE]|read|memory|memory-silent|feedback|idle|"
-                 "road|close|timing [answers]\n");
+    std::fprintf(
+        stderr,
+        "usage: bench_probe startup [FILE]|read|read-xml|memory|memory-silent|feedback|idle|"
+        "road|close|timing [answers]\n");
     return 2;
 }
