@@ -45,7 +45,6 @@ void stopAtDtd(void* userData, const xmlChar*, const xmlChar*, const xmlChar*) {
     xmlParserCtxt* context = contextOf(userData);
     ParseEvents& events = eventsOf(context);
     events.dtdLine = xmlSAX2GetLineNumber(context);
-    events.start.hasDtd = true;
     xmlStopParser(context);
 }
 
@@ -84,7 +83,7 @@ class ParserContext {
                                              nullptr, parseOptions));
     }
 
-    // The XML declaration is the one thing the document records and the parser does not report.
+    // No callback tells of the XML declaration; libxml2 leaves standalone at -1 without one.
     bool declared() const { return context && context->standalone != -1; }
 
   private:
@@ -98,6 +97,7 @@ XmlStart readXmlStart(std::string_view bytes) {
     ParserContext parser(events);
     parser.read(bytes);
     events.start.declared = parser.declared();
+    events.start.hasDtd = events.dtdLine.has_value();
     return events.start;
 }
 
