@@ -73,11 +73,12 @@ std::string withoutEmphasis(std::string_view text) {
     std::string plain;
     plain.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
-        const std::size_t run = text.find_first_not_of(text[at], at) - at;
-        const bool emphasis = text[at] == '*' || (text[at] == '_' && run < underscoreGap.size());
+        const std::size_t end = std::min(text.find_first_not_of(text[at], at), text.size());
+        const bool emphasis =
+            text[at] == '*' || (text[at] == '_' && end - at < underscoreGap.size());
         if (!emphasis)
-            plain.append(text.substr(at, run));
-        at += std::min(run, text.size() - at);
+            plain.append(text.substr(at, end - at));
+        at = end;
     }
     return plain;
 }

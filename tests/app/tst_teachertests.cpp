@@ -3,6 +3,7 @@
 #include "Harness.h"
 #include "WindowClick.h"
 #include "program/TeacherSet.h"
+#include "questions/TeacherQuestion.h"
 #include "questions/TeacherReader.h"
 #include "quiz/QuestionFit.h"
 #include "shell/Button.h"
@@ -141,6 +142,7 @@ class TeacherTestsTest : public QObject {
     void aTeachersTestPlaysToAFullMarkByClicksAndByKeys();
     void aWrongPickShowsTheRightSentenceWhereverTheRightWordStands();
     void aQuestionThatWouldNotShowWholeIsLeftOut();
+    void aSentenceMayTakeTwoLinesButNotThree();
     void aRefusalFromTheDesktopIsShownInAWindow();
 };
 
@@ -237,28 +239,52 @@ void TeacherTestsTest::aWrongPickShowsTheRightSentenceWhereverTheRightWordStands
     QCOMPARE(caption(screen, "lblScore"), "10");
 }
 
+// Three questions that would not show whole, among the first test's questions, where they would
+// be played if they fitted.
 void TeacherTestsTest::aQuestionThatWouldNotShowWholeIsLeftOut() {
     QTemporaryDir folder;
     const QString path = folder.filePath("long.gift");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(twoTests.data(), qsizetype(twoTests.size()));
-    file.write("\nThe children in the garden behind the old school {=were ~was} playing with a "
+    const std::size_t firstQuestion = twoTests.find("The cats");
+    file.write(twoTests.data(), qsizetype(firstQuestion));
+    file.write("The children in the garden behind the old school {=were ~was} playing with a "
                "ball, a kite and a very long rope that their teacher had brought.\n\n"
-               "It {=is ~supercalifragilistic} red.\n\nIt {=is ~ᚠ} red.\n");
+               "It {=is ~supercalifragilistic} red.\n\nIt {=is ~ᚠ} red.\n\n");
+    file.write(twoTests.data() + firstQuestion, qsizetype(twoTests.size() - firstQuestion));
     file.close();
     const TeacherSet set = loadTeacherSet(path, whyItDoesNotFit);
     QCOMPARE(set.tests.tests().size(), 2u);
     const std::string name = path.toStdString();
     QCOMPARE(set.report.size(), 3u);
-    QVERIFY2(set.report[0].starts_with(name + ":26: the sentence") &&
+    QVERIFY2(set.report[0].starts_with(name + ":3: the sentence") &&
                  set.report[0].find("lines") != std::string::npos,
              set.report[0].c_str());
-    QVERIFY2(set.report[1].starts_with(name + ":28: the word \"supercalifragilistic\""),
+    QVERIFY2(set.report[1].starts_with(name + ":5: the word \"supercalifragilistic\""),
              set.report[1].c_str());
-    QVERIFY2(set.report[2].starts_with(name + ":30: ") &&
+    QVERIFY2(set.report[2].starts_with(name + ":7: ") &&
                  set.report[2].find("U+16A0") != std::string::npos,
              set.report[2].c_str());
+}
+
+// Words are added to a sentence one at a time until it no longer fits: it is the third line
+// that does not.
+void TeacherTestsTest::aSentenceMayTakeTwoLinesButNotThree() {
+    std::string before = "The cats";
+    for (int words = 0; words < 60; ++words, before += " dog") {
+        const auto made =
+            gappedQuestion(before + ' ', " in the garden.", "were", "was", Question::Side::Left);
+        const TeacherQuestion& question = std::get<TeacherQuestion>(made);
+        const std::optional<std::string> why = whyItDoesNotFit(
+            {question.stem, question.correctWord, question.wrongWord, question.correctSentence,
+             question.wrongSentence, question.correctSide});
+        if (why) {
+            QVERIFY2(words > 10, why->c_str());
+            QVERIFY2(why->ends_with("takes 3 lines, the label has room for 2"), why->c_str());
+            return;
+        }
+    }
+    QFAIL("a sentence of 60 more words still fits");
 }
 
 void TeacherTestsTest::aRefusalFromTheDesktopIsShownInAWindow() {

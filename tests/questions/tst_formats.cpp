@@ -61,7 +61,7 @@ constexpr Written written[] = {
     {"GIFT escapes inside HTML", gift, "[html]<p class\\=\"x\">At 2\\:30 the cats\\{\\} {=were ~was} in the garden.</p>", " At 2:30 the cats{} ..... in the garden.", "were", "was", left},
     {"HTML blocks and script", gift, "[html]<div>The cats</div><script>x()</script> _____ <p>in the garden.</p>{=were ~was}", cats, "were", "was", left},
     {"Moodle's own format", gift, "[moodle]The cats _____ in the garden.{=were ~was}", cats, "were", "was", left},
-    {"Markdown", gift, "[markdown]The **cats** _____ in the *garden*.{=_were_ ~was}", cats, "were", "was", left},
+    {"Markdown", gift, "[markdown]The **cats** _____ in the *garden*.{=__were__ ~_was_}", cats, "were", "was", left},
     {"underscores with the gap inside", gift, "Fill in ___: the cats {=were ~was} here.", " Fill in ___: the cats ..... here.", "were", "was", left},
     {"gap at the end, answers after", gift, "The cat is on the {\n\t=mat\n\t~mats\n}", " The cat is on the .....", "mat", "mats", left},
     {"right word written second", gift, "I {~were =was} late for school.", " I ..... late for school.", "was", "were", right},
