@@ -1,7 +1,6 @@
 #include "questions/Cloze.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <optional>
 #include <vector>
