@@ -1,15 +1,17 @@
 #include "questions/XmlDocument.h"
 
 #include <climits>
+#include <cstdint>
 #include <libxml/SAX2.h>
 #include <libxml/parser.h>
 #include <optional>
 
 namespace {
 // Nothing from outside the bytes, and libxml2's own limits on text, names and depth stay on.
-// No entity is substituted, no DTD is read and no attribute defaulted from one. Lines beyond
-// 65535 are counted too, as base64 pictures make Moodle exports long.
-constexpr int parseOptions = XML_PARSE_NONET | XML_PARSE_BIG_LINES;
+// No entity is substituted, no DTD is read and no attribute defaulted from one.
+constexpr int parseOptions = XML_PARSE_NONET;
+// libxml2 keeps an element's line in 16 bits; base64 pictures make Moodle exports far longer.
+constexpr unsigned short lineKeptShort = USHRT_MAX;
 
 // What the parser met, gathered by the callbacks of one parse.
 struct ParseEvents {
@@ -48,9 +50,9 @@ void stopAtDtd(void* userData, const xmlChar*, const xmlChar*, const xmlChar*) {
     xmlStopParser(context);
 }
 
-void noteRoot(void* userData, const xmlChar* localName, const xmlChar* prefix, const xmlChar* uri,
-              int namespaceCount, const xmlChar** namespaces, int attributeCount, int defaulted,
-              const xmlChar** attributes) {
+void startElement(void* userData, const xmlChar* localName, const xmlChar* prefix,
+                  const xmlChar* uri, int namespaceCount, const xmlChar** namespaces,
+                  int attributeCount, int defaulted, const xmlChar** attributes) {
     xmlParserCtxt* context = contextOf(userData);
     ParseEvents& events = eventsOf(context);
     if (events.stopAtRoot) {
@@ -60,6 +62,10 @@ void noteRoot(void* userData, const xmlChar* localName, const xmlChar* prefix, c
     }
     xmlSAX2StartElementNs(userData, localName, prefix, uri, namespaceCount, namespaces,
                           attributeCount, defaulted, attributes);
+    // Past 16 bits libxml2 guesses the line from the text nearby; the exact one goes where only
+    // validation, which Velmora never asks for, keeps its data.
+    if (xmlNode* element = context->node; element && element->line == lineKeptShort)
+        element->psvi = reinterpret_cast<void*>(std::intptr_t(xmlSAX2GetLineNumber(context)));
 }
 
 class ParserContext {
@@ -70,7 +76,7 @@ class ParserContext {
         context->_private = &events;
         context->sax->serror = keepFirstError;
         context->sax->internalSubset = stopAtDtd;
-        context->sax->startElementNs = noteRoot;
+        context->sax->startElementNs = startElement;
     }
     ~ParserContext() { xmlFreeParserCtxt(context); }
     ParserContext(const ParserContext&) = delete;
@@ -155,5 +161,6 @@ std::string attributeOf(const xmlNode* element, const char* name) {
 }
 
 int lineOf(const xmlNode* element) {
-    return int(xmlGetLineNo(element));
+    return element->line == lineKeptShort ? int(reinterpret_cast<std::intptr_t>(element->psvi))
+                                          : element->line;
 }

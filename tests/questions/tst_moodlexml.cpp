@@ -165,6 +165,9 @@ void MoodleXmlTest::aQuestionVelmoraCannotPlayIsNamedWithItsLine_data() {
                       "      <text>The cats {1:SA:=were} here.</text>\n    </questiontext>\n"
                       "  </question>\n")
         << "4: a short-answer gap";
+    QTest::newRow("a line past 65535")
+        << QByteArray("<!-- -->\n").repeated(70000) + question("truefalse", "Cats fly.", "")
+        << "70003: a true/false question";
 }
 
 void MoodleXmlTest::aQuestionVelmoraCannotPlayIsNamedWithItsLine() {
