@@ -1,6 +1,7 @@
 #include "questions/MoodleXml.h"
 
 #include "questions/MoodleQuestion.h"
+#include "questions/TextEncoding.h"
 #include "questions/XmlDocument.h"
 
 #include <string>
@@ -8,8 +9,12 @@
 #include <vector>
 
 bool isXmlFile(std::string_view bytes) {
+    // The declaration is XML's signature, which file managers know it by too: a file that opens
+    // with one is XML even where its declaration is at fault.
+    if (withoutByteOrderMark(bytes).starts_with("<?xml"))
+        return true;
     const XmlStart start = readXmlStart(bytes);
-    return start.declared || start.hasDtd || start.rootName == "quiz";
+    return start.hasDtd || start.rootName == "quiz";
 }
 
 TeacherTests readMoodleXml(std::string_view bytes, const FitCheck& fits) {

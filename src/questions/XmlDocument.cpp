@@ -1,5 +1,6 @@
 #include "questions/XmlDocument.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <libxml/SAX2.h>
@@ -29,10 +30,13 @@ ParseEvents& eventsOf(xmlParserCtxt* context) {
     return *static_cast<ParseEvents*>(context->_private);
 }
 
-std::string trimmedReason(const char* message) {
+// The parser's message on one line, as a report line has it: some run on to a second line that
+// shows the bytes at fault.
+std::string oneLineReason(const char* message) {
     std::string reason = message ? message : "the parser stopped";
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == ' '))
         reason.pop_back();
+    std::ranges::replace(reason, '\n', ' ');
     return reason;
 }
 
@@ -40,7 +44,7 @@ std::string trimmedReason(const char* message) {
 void keepFirstError(void* userData, xmlError* error) {
     ParseEvents& events = eventsOf(contextOf(userData));
     if (error->level >= XML_ERR_ERROR && !events.firstError)
-        events.firstError = Finding{error->line, trimmedReason(error->message)};
+        events.firstError = Finding{error->line, oneLineReason(error->message)};
 }
 
 void stopAtDtd(void* userData, const xmlChar*, const xmlChar*, const xmlChar*) {
@@ -89,9 +93,6 @@ class ParserContext {
                                              nullptr, parseOptions));
     }
 
-    // No callback tells of the XML declaration; libxml2 leaves standalone at -1 without one.
-    bool declared() const { return context && context->standalone != -1; }
-
   private:
     xmlParserCtxt* const context;
 };
@@ -102,7 +103,6 @@ XmlStart readXmlStart(std::string_view bytes) {
     events.stopAtRoot = true;
     ParserContext parser(events);
     parser.read(bytes);
-    events.start.declared = parser.declared();
     events.start.hasDtd = events.dtdLine.has_value();
     return events.start;
 }

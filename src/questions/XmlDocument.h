@@ -12,9 +12,8 @@
 // How an XML file begins, as far as libxml2 reads it before the first element: enough to tell an
 // XML file from a text file without reading it whole.
 struct XmlStart {
-    bool declared = false; // it opens with <?xml ... ?>
-    bool hasDtd = false;   // it holds a <!DOCTYPE> before its first element
-    std::string rootName;  // the first element's name, empty when none begins the file
+    bool hasDtd = false;  // it holds a <!DOCTYPE> before its first element
+    std::string rootName; // the first element's name, empty when none begins the file
 };
 
 XmlStart readXmlStart(std::string_view bytes);

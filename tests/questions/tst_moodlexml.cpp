@@ -199,6 +199,13 @@ void MoodleXmlTest::aFileVelmoraCannotReadIsRefusedInOneLine_data() {
     QTest::newRow("a DTD")
         << QByteArray("<?xml version=\"1.0\"?>\n<!DOCTYPE quiz SYSTEM \"quiz.dtd\">\n<quiz/>\n")
         << "2: a <!DOCTYPE> declaration: Velmora reads XML without DTDs or entities";
+    QTest::newRow("an encoding libxml2 does not know")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"KOI8-XYZ\"?>\n<quiz/>\n")
+        << "1: the XML is not well-formed: Unsupported encoding KOI8-XYZ";
+    QTest::newRow("not the encoding it declares")
+        << QByteArray("\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<quiz>\n\xE9</quiz>\n")
+        << "3: the XML is not well-formed: Input is not proper UTF-8, indicate encoding ! "
+           "Bytes: 0xE9 0x3C 0x2F 0x71";
     QTest::newRow("no element") << QByteArray("<?xml version=\"1.0\"?>\n")
                                 << "2: the XML is not well-formed: Start tag expected, '<' not "
                                    "found";
