@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 #include <libxml/SAX2.h>
+#include <libxml/globals.h>
 #include <libxml/parser.h>
 #include <optional>
 
@@ -72,6 +73,23 @@ void startElement(void* userData, const xmlChar* localName, const xmlChar* prefi
         element->psvi = reinterpret_cast<void*>(std::intptr_t(xmlSAX2GetLineNumber(context)));
 }
 
+// libxml2's encoding layer reports a byte it cannot convert without naming the parser it works
+// for, so no parser's handler hears of it, and libxml2 would print it. While one document is
+// read such reports are dropped on this thread; the parser then reports the fault itself.
+class QuietEncodingLayer {
+  public:
+    QuietEncodingLayer() : handler(xmlStructuredError), handlerData(xmlStructuredErrorContext) {
+        xmlSetStructuredErrorFunc(nullptr, [](void*, xmlError*) {});
+    }
+    ~QuietEncodingLayer() { xmlSetStructuredErrorFunc(handlerData, handler); }
+    QuietEncodingLayer(const QuietEncodingLayer&) = delete;
+    QuietEncodingLayer& operator=(const QuietEncodingLayer&) = delete;
+
+  private:
+    const xmlStructuredErrorFunc handler;
+    void* const handlerData;
+};
+
 class ParserContext {
   public:
     explicit ParserContext(ParseEvents& events) : context(xmlNewParserCtxt()) {
@@ -89,6 +107,7 @@ class ParserContext {
     XmlDocument read(std::string_view bytes) {
         if (!context || bytes.size() > std::size_t(INT_MAX))
             return nullptr;
+        const QuietEncodingLayer quiet;
         return XmlDocument(xmlCtxtReadMemory(context, bytes.data(), int(bytes.size()), nullptr,
                                              nullptr, parseOptions));
     }
