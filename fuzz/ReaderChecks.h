@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <libxml/xmlerror.h>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,16 @@ inline std::optional<std::string> fitsShortSentences(const Question& question) {
 inline void require(bool holds) {
     if (!holds)
         std::abort();
+}
+
+inline void abortOnPrint(void*, const char*, ...) {
+    std::abort();
+}
+
+// libxml2 prints through its generic handler whatever no handler of the readers took; a reader
+// that lets it print fails.
+inline void failWhenLibxml2Prints() {
+    xmlSetGenericErrorFunc(nullptr, abortOnPrint);
 }
 
 inline void checkQuestion(const Question& question) {

@@ -1,8 +1,9 @@
 // Any text at all goes through the reader of a cloze question's subquestions without a crash or
 // a hang, and a gap it finds lies within the text, with two words that are not empty and no
 // longer than the gap that held them.
-#include "ReaderChecks.h"
 #include "questions/Cloze.h"
+
+#include "ReaderChecks.h"
 
 #include <cstdint>
 
