@@ -115,6 +115,9 @@ void GiftTest::whatIsLeftOutOrRefusedIsNamedWithItsLine_data() {
                "has a picture Velmora cannot show");
     skip("a picture for a word", "[html]It is {=<IMG SRC\\=\"cat.png\"> ~a dog}.",
          "3: has a picture Velmora cannot show");
+    skip("HTML too long",
+         "[html]<p title\\=\"" + QByteArray(8 * 1024, 'x') + "\">It {=is ~are} red.",
+         "3: its HTML is longer than 8 KiB");
     skip("nested too deeply", "[html]" + QByteArray("<b>").repeated(101) + "It {=is ~are} red.",
          "3: its HTML is nested too deeply");
     const QString unclear = ": put a blank line between two questions";
