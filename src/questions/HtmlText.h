@@ -20,5 +20,6 @@ struct HtmlText {
 
 // Reads UTF-8 HTML with libxml2's HTML parser, forgiving as browsers are: a fragment, an
 // unclosed tag or a stray end tag is fine. Nothing is fetched, and the parser's complaints are
-// not printed. Scripts, styles and comments show nothing.
+// not printed. Scripts, styles and comments show nothing. The text that comes out is UTF-8
+// whatever comes in, but bytes that are not UTF-8 make libxml2 read all of it as Latin-1.
 HtmlText htmlText(std::string_view html);
