@@ -44,17 +44,17 @@ pictures: build
 	tools/readme-pictures ../shared/tools/xshot $(RELEASE)/src/velmora docs
 
 # The fuzz target of the reader of teachers' files, built by clang with libFuzzer and the
-# sanitizers from the reader's own sources alone (no Qt). It runs five minutes from the examples,
-# the seeds and every input that ever failed; a crash, a leak, a hang of over a second on one
-# input or running out of memory fails the run, and the input is kept in fuzz/regressions, which
-# make test reads back.
+# sanitizers from the reader's own sources and libxml2 alone (no Qt). It runs five minutes from
+# the examples, the seeds and every input that ever failed; a crash, a leak, a hang of over a
+# second on one input or running out of memory fails the run, and the input is kept in
+# fuzz/regressions, which make test reads back.
 FUZZ := build/fuzz
 GIFT_READER := $(addprefix src/questions/,GiftReader.cpp GiftBlocks.cpp GiftQuestion.cpp \
   GiftText.cpp HtmlText.cpp TeacherQuestion.cpp TeacherTests.cpp TextEncoding.cpp TextLines.cpp)
-LIBXML2 = $(shell pkg-config --cflags --libs libxml-2.0)
+LIBXML2 = $(shell xml2-config --cflags --libs)
 
 fuzz:
-	@tools/install-deps clang libclang-rt-dev pkg-config
+	@tools/install-deps clang libclang-rt-dev
 	@mkdir -p $(FUZZ)/corpus fuzz/regressions
 	clang++ -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror -Isrc \
 	  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
