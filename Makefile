@@ -55,7 +55,7 @@ FUZZED := $(addprefix src/questions/,Cloze.cpp GiftBlocks.cpp GiftQuestion.cpp G
   GiftText.cpp HtmlText.cpp MoodleQuestion.cpp MoodleXml.cpp ShuffledSide.cpp \
   TeacherQuestion.cpp TeacherReader.cpp TeacherTests.cpp TextEncoding.cpp TextLines.cpp \
   XmlDocument.cpp)
-LIBXML2 = $(shell pkg-config --cflags --libs libxml-2.0)
+LIBXML2 = $(shell xml2-config --cflags --libs)
 
 # $(call fuzz-run,TARGET,SECONDS,DICTIONARY)
 define fuzz-run
@@ -69,7 +69,7 @@ define fuzz-run
 endef
 
 fuzz:
-	@tools/install-deps clang libclang-rt-dev pkg-config
+	@tools/install-deps clang libclang-rt-dev
 	@mkdir -p fuzz/regressions
 	$(call fuzz-run,gift_reader,120,gift.dict)
 	$(call fuzz-run,moodle_xml,120,moodle-xml.dict)

@@ -48,8 +48,10 @@ void BlockSplitter::take(int number, std::string_view line) {
         const bool hasGap = gift::findUnescaped(line, "{") != line.npos;
         const bool titled = line.starts_with("::");
         if ((titled || (gapClosed && hasGap)) && !gapOpen) {
+            // Lines without a gap since the question's gap closed could end it as well as
+            // start the next; a title says for sure where the next starts.
             const int unclear = titled ? 0 : looseLine;
-            if (unclear != 0 && question.unclearLine == 0)
+            if (question.unclearLine == 0)
                 question.unclearLine = unclear;
             endQuestion();
             question.unclearLine = unclear;

@@ -137,9 +137,9 @@ std::variant<TwoChoices, Unplayable> readChoices(TextFormat format, std::string_
         auto shown = shownText(format, choice.substr(0, findUnescaped(choice, "#")));
         if (const auto* unplayable = std::get_if<Unplayable>(&shown))
             return *unplayable;
-        // A mark with no word before the next mark, as the ~ of ~=was, is no choice: Moodle's
-        // importer, which writes each = as ~= and then splits the answers at ~, drops such an
-        // empty answer too.
+        // A mark with nothing before the next mark, as the ~ of ~=was, is an empty choice, not
+        // a wrong answer, and is left out. Moodle's importer itself writes each = as ~= before
+        // it splits the answers at ~, so it cuts an empty piece before every right answer.
         std::string word(trimmed(std::get<std::string>(shown)));
         if (!word.empty()) {
             if (count == 2)

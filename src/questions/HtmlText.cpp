@@ -1,7 +1,6 @@
 #include "questions/HtmlText.h"
 
 #include <algorithm>
-#include <climits>
 #include <libxml/HTMLparser.h>
 #include <libxml/parserInternals.h>
 #include <utility>
@@ -13,8 +12,10 @@ constexpr std::string_view blockElements[] = {
     "dt",      "figcaption", "figure", "footer",     "h1",   "h2",      "h3", "h4",  "h5",
     "h6",      "header",     "hr",     "li",         "main", "nav",     "ol", "p",   "pre",
     "section", "table",      "td",     "th",         "tr",   "ul"};
-// Far deeper than any editor nests a question's text. libxml2 looks through every open element
-// at each end tag, so without a bound a file of nested tags would take minutes.
+// Far longer and deeper than any editor makes a text of two lines. libxml2 compares each
+// attribute of a tag with all before it, and looks through every open element at each end tag:
+// without these bounds a file of 1 MiB would take minutes.
+constexpr std::size_t longestHtml = 8 * 1024;
 constexpr int deepestNesting = 100;
 constexpr std::string_view nonBreakingSpace = "\xC2\xA0";
 
@@ -149,8 +150,8 @@ class TextParser {
 } // namespace
 
 HtmlText htmlText(std::string_view html) {
-    if (html.size() > std::size_t(INT_MAX))
-        return {{}, Unplayable{"its HTML is too long"}};
+    if (html.size() > longestHtml)
+        return {{}, Unplayable{"its HTML is longer than 8 KiB"}};
     TextParser parser(html);
     TextGatherer gatherer(parser.context());
     if (!parser.read(gatherer))

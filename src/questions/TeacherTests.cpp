@@ -26,6 +26,7 @@ class Dealer {
 
     // The playable questions of one category, in file order.
     void dealCategory(std::vector<ReadQuestion*> playable);
+    // The tests that are played, so far.
     std::vector<std::vector<TeacherQuestion*>> offered;
 
   private:
