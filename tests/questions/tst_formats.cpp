@@ -1,7 +1,7 @@
 // What each way a teacher can write a question becomes on the screens: by hand in GIFT, as
 // Moodle exports it, as typed in Moodle's HTML editor, as each kind of Moodle XML question, each
-// row one question in its format and the question Velmora plays from a file of ten of them. The same sentence written each way
-// must make the same question.
+// row one question in its format and the question Velmora plays from a file of ten of them. The
+// same sentence written each way must make the same question.
 #include "questions/TeacherReader.h"
 
 #include <QTest>
