@@ -175,14 +175,16 @@ std::variant<SentenceAround, Unplayable> sentenceAround(const GappedSentence& se
         return *unplayable;
     std::string& textBefore = std::get<std::string>(before);
     std::string& textAfter = std::get<std::string>(after);
-    const std::size_t run = textBefore.find(underscoreGap);
     // With the answers inside the sentence, underscores are the teacher's own text.
-    if (!trimmed(textAfter).empty() || run == npos)
+    if (!trimmed(textAfter).empty())
         return SentenceAround{std::move(textBefore), std::move(textAfter)};
-    const std::size_t runEnd = std::min(textBefore.find_first_not_of('_', run), textBefore.size());
-    if (textBefore.find(underscoreGap, runEnd) != npos)
-        return Unplayable{"more than one gap: two runs of ___"};
-    return SentenceAround{textBefore.substr(0, run), textBefore.substr(runEnd) + textAfter};
+    const auto gap = findUnderscoreGap(textBefore);
+    if (const auto* unplayable = std::get_if<Unplayable>(&gap))
+        return *unplayable;
+    const auto [start, end] = std::get<UnderscoreGap>(gap);
+    if (start == npos)
+        return SentenceAround{std::move(textBefore), std::move(textAfter)};
+    return SentenceAround{textBefore.substr(0, start), textBefore.substr(end) + textAfter};
 }
 } // namespace
 

@@ -59,14 +59,14 @@ struct Gapped {
 // A multiple-choice question's sentence holds its gap as a run of three or more underscores,
 // or else ends with it, a word apart.
 std::variant<Gapped, Unplayable> underscoreGap(std::string& sentence) {
-    const std::size_t start = sentence.find("___");
+    const auto gap = findUnderscoreGap(sentence);
+    if (const auto* unplayable = std::get_if<Unplayable>(&gap))
+        return *unplayable;
+    const auto [start, end] = std::get<UnderscoreGap>(gap);
     if (start == npos) {
         sentence += ' ';
         return Gapped{sentence, {}};
     }
-    const std::size_t end = std::min(sentence.find_first_not_of('_', start), sentence.size());
-    if (sentence.find("___", end) != npos)
-        return Unplayable{"more than one gap: two runs of ___"};
     const std::string_view whole = sentence;
     return Gapped{whole.substr(0, start), whole.substr(end)};
 }

@@ -1,5 +1,7 @@
 #include "questions/TeacherQuestion.h"
 
+#include <algorithm>
+
 namespace {
 // How the screens show the gap, as in the built-in banks.
 constexpr std::string_view gapShown = ".....";
@@ -95,4 +97,15 @@ gappedQuestion(std::string_view beforeGap, std::string_view afterGap, std::strin
     question.wrongWord = wrong;
     question.correctSide = rightSide;
     return question;
+}
+
+std::variant<UnderscoreGap, Unplayable> findUnderscoreGap(std::string_view sentence) {
+    static constexpr std::string_view run = "___";
+    const std::size_t start = sentence.find(run);
+    if (start == sentence.npos)
+        return UnderscoreGap{start, start};
+    const std::size_t end = std::min(sentence.find_first_not_of('_', start), sentence.size());
+    if (sentence.find(run, end) != sentence.npos)
+        return Unplayable{"more than one gap: two runs of ___"};
+    return UnderscoreGap{start, end};
 }

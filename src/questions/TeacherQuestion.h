@@ -21,6 +21,15 @@ struct Unplayable {
     std::string_view why;
 };
 
+// Where a sentence written whole, with its answers elsewhere, has its gap: Moodle writes a gap
+// as one run of three or more underscores. `start` is npos where the sentence has no such run.
+struct UnderscoreGap {
+    std::size_t start;
+    std::size_t end;
+};
+// The run of underscores that is the sentence's gap; unplayable where there are two or more.
+std::variant<UnderscoreGap, Unplayable> findUnderscoreGap(std::string_view sentence);
+
 // The question a sentence with one gap and two words makes, whatever format the teacher's file
 // is in. Every reader hands its texts in the same way, so that a question reads the same
 // wherever it was written.
