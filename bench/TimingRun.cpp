@@ -111,7 +111,7 @@ class CapturedSpeaker final : public PortIo {
     }
 
     SteadyClock clock;
-    SpeakerRenderer renderer{SpeakerRenderer::latencyFor(pullFrames)};
+    SpeakerRenderer renderer{SpeakerRenderer::latencyFor(pullFrames) + SpeakerRenderer::lateTick};
     EmulatedSpeaker speaker{clock, renderer};
     std::vector<float> captured;
     std::atomic<bool> stopping = false;
