@@ -36,6 +36,8 @@ constexpr Step feedback[] = {
 };
 constexpr int lastStep = std::end(feedback)[-1].step;
 
+// The judging step's four tones, in Hz and ms: 600 ms in all after a right pick, 900 ms after a
+// wrong one.
 constexpr TestScreen::Tone rightTones[] = {
     {3919.95, 100}, {880.0 / 2, 200}, {3919.95, 100}, {880.0 / 2, 200}};
 constexpr TestScreen::Tone wrongTones[] = {
