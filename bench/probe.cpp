@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <thread>
 
 namespace {
 void flushClosedWindows() {
@@ -140,7 +141,7 @@ int memory(bool withSoundCard) {
     const std::unique_ptr<PortIo> speaker =
         withSoundCard ? openSpeaker() : std::make_unique<SilentPorts>();
     DesktopUrlOpener urlOpener;
-    Screens shell({clock, urlOpener, [] { return 1024; }}, *speaker);
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, *speaker);
     shell.start();
     flushClosedWindows();
     TestScreen& screen = shell.frm(1);
@@ -154,6 +155,9 @@ int memory(bool withSoundCard) {
         flushClosedWindows();
     }
     report("peak_kb_after_test", double(statusKb("VmHWM")));
+    // The manual clock wrote the last answer's tones at once; the sound card plays them up to a
+    // speaker's latency later, and what that takes is no part of an opening.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
     long firstRss = 0;
     constexpr int openings = 20;
     for (int opening = 1; opening <= openings; ++opening) {
@@ -190,7 +194,7 @@ int road() {
     ManualClock clock;
     SilentPorts ports;
     DesktopUrlOpener urlOpener;
-    Screens shell({clock, urlOpener, [] { return 1024; }}, ports);
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, ports);
     shell.start();
     const std::int64_t start = monotonicNs();
     for (TestNumber test : TestNumber::all()) {
@@ -215,7 +219,7 @@ int closeDuringTone() {
     std::unique_ptr<PortIo> soundCard = openSpeaker();
     ToneListener speaker(*soundCard);
     DesktopUrlOpener urlOpener;
-    Screens shell({clock, urlOpener, [] { return 1024; }}, speaker);
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, speaker);
     shell.start();
     std::int64_t clickedAt = 0;
     speaker.onToneStart = [&] {
@@ -244,7 +248,7 @@ int closeDuringTone() {
 int feedbackLoad() {
     Program program;
     program.start();
-    Screens& shell = program.screens();
+    ScreenSet& shell = program.screens();
     TestScreen& screen = shell.frm(1);
     double cpuBefore = 0;
     std::int64_t start = 0;

@@ -2,6 +2,7 @@
 
 #include "questions/GiftBlocks.h"
 #include "questions/GiftQuestion.h"
+#include "questions/TestNumber.h"
 #include "questions/TextEncoding.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "questions/TeacherTests.h"
 
-#include "forms/TestNumber.h"
+#include "questions/TestNumber.h"
 
 #include <algorithm>
 #include <tuple>

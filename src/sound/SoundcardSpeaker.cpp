@@ -6,13 +6,14 @@ using namespace std::chrono_literals;
 
 namespace {
 // Longer than the way from a port write out of the sound card: the renderer's latency, the
-// fade-out and the buffer being played, about 21 ms together.
-constexpr auto fadeOutHeard = 40ms;
+// fade-out and the buffer being played, about 51 ms together.
+constexpr auto fadeOutHeard = 70ms;
 } // namespace
 
 SoundcardSpeaker::SoundcardSpeaker()
-    : renderer(SpeakerRenderer::latencyFor(SdlAudioOutput::bufferFrames)), output(renderer, clock),
-      speaker(clock, renderer) {}
+    : renderer(SpeakerRenderer::latencyFor(SdlAudioOutput::bufferFrames) +
+               SpeakerRenderer::lateTick),
+      output(renderer, clock), speaker(clock, renderer) {}
 
 SoundcardSpeaker::~SoundcardSpeaker() {
     if ((speaker.vbInp(systemControlPort) & speakerGateBits) == 0)
@@ -29,4 +30,8 @@ void SoundcardSpeaker::vbOut(std::uint16_t port, std::uint8_t value) {
 
 std::uint8_t SoundcardSpeaker::vbInp(std::uint16_t port) {
     return speaker.vbInp(port);
+}
+
+void SoundcardSpeaker::writeLateBy(std::chrono::nanoseconds lateness) {
+    speaker.writeLateBy(lateness);
 }

@@ -24,6 +24,11 @@ class SpeakerRenderer final : public SpeakerChangeSink {
     // The latency covers one buffer, which the audio thread renders before it is played, and
     // the scheduling jitter of that thread.
     static std::chrono::nanoseconds latencyFor(int bufferFrames);
+    // A change is stamped with the moment it was due but posted when the tick that makes it runs,
+    // which a busy machine holds up by tens of milliseconds now and then. A speaker whose latency
+    // also covers this much sounds so late a change at its own time; sound that follows the
+    // picture by this much more goes unnoticed.
+    static constexpr std::chrono::milliseconds lateTick{30};
 
     explicit SpeakerRenderer(std::chrono::nanoseconds latency);
 
