@@ -2,7 +2,7 @@
 
 #include "Measure.h"
 #include "ToneFinder.h"
-#include "program/Screens.h"
+#include "program/ScreenSet.h"
 #include "shell/Label.h"
 #include "shell/QtClock.h"
 #include "shell/TextBox.h"
@@ -46,7 +46,7 @@ class StampingClock final : public Clock {
             precision);
         return timer;
     }
-    void processEventsOnce() override { real.processEventsOnce(); }
+    std::chrono::nanoseconds lateness() const override { return real.lateness(); }
 
   private:
     struct Stamping final : ClockTimer {
@@ -95,6 +95,7 @@ class CapturedSpeaker final : public PortIo {
             gates.back().off = monotonicNs();
     }
     std::uint8_t vbInp(std::uint16_t port) override { return speaker.vbInp(port); }
+    void writeLateBy(std::chrono::nanoseconds lateness) override { speaker.writeLateBy(lateness); }
 
   private:
     void pull() {
@@ -225,7 +226,7 @@ int runTiming(int answerCount) {
     StampingClock clock;
     auto speaker = std::make_unique<CapturedSpeaker>();
     DesktopUrlOpener urlOpener;
-    Screens shell(
+    ScreenSet shell(
         {clock, urlOpener, [] { return QGuiApplication::primaryScreen()->geometry().width(); }},
         *speaker);
     shell.start();

@@ -78,7 +78,7 @@ int memory(bool withSoundCard) {
     const std::unique_ptr<PortIo> speaker =
         withSoundCard ? openSpeaker() : std::make_unique<SilentPorts>();
     DesktopUrlOpener urlOpener;
-    Screens shell({clock, urlOpener, [] { return 1024; }}, *speaker);
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, *speaker);
     shell.start();
     flushClosedWindows();
     TestScreen& screen = shell.frm(1);
@@ -128,7 +128,7 @@ int road() {
     ManualClock clock;
     SilentPorts ports;
     DesktopUrlOpener urlOpener;
-    Screens shell({clock, urlOpener, [] { return 1024; }}, ports);
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, ports);
     shell.start();
     const std::int64_t start = monotonicNs();
     for (TestNumber test : TestNumber::all()) {
@@ -153,7 +153,7 @@ int closeDuringTone() {
     std::unique_ptr<PortIo> soundCard = openSpeaker();
     ToneListener speaker(*soundCard);
     DesktopUrlOpener urlOpener;
-    Screens shell({clock, urlOpener, [] { return 1024; }}, speaker);
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, speaker);
     shell.start();
     std::int64_t clickedAt = 0;
     speaker.onToneStart = [&] {
@@ -182,7 +182,7 @@ int closeDuringTone() {
 int feedbackLoad() {
     Program program;
     program.start();
-    Screens& shell = program.screens();
+    ScreenSet& shell = program.screens();
     TestScreen& screen = shell.frm(1);
     double cpuBefore = 0;
     std::int64_t start = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "program/Screens.h"
+#include "program/ScreenSet.h"
 #include "shell/QtClock.h"
 #include "shell/UrlOpener.h"
 #include "sound/BackgroundSpeaker.h"
@@ -16,7 +16,7 @@ class Program {
     explicit Program(std::span<const QuestionBank> banks = builtInBanks());
     ~Program();
 
-    Screens& screens() { return all; }
+    ScreenSet& screens() { return all; }
     void start() { all.start(); }
 
   private:
@@ -26,7 +26,7 @@ class Program {
     BackgroundSpeaker speaker;
     DesktopUrlOpener urlOpener;
     int lastDisplayWidth = 0;
-    Screens all;
+    ScreenSet all;
 };
 
 // Reads the desktop's font configuration on a second thread while the application object is

@@ -1,8 +1,8 @@
 #include "questions/GiftReader.h"
 
-#include "forms/TestNumber.h"
 #include "questions/GiftBlocks.h"
 #include "questions/GiftQuestion.h"
+#include "questions/TestNumber.h"
 #include "questions/TextEncoding.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/TestNumber.h"
+#include "questions/TestNumber.h"
 
 #include <array>
 #include <span>

@@ -1,13 +1,12 @@
 #include "quiz/TestScreen.h"
-#include "screens/MainMenu.h"
-#include "shell/Button.h"
+#include "screens/Navigation.h"
 #include "shell/Label.h"
 
 void TestScreen::chooseComment() {
     if (quiz.score == 100) {
         if (testNumber == TestNumber(1)) {
             lblComment->setCaption(" Congratulation ! you are awarded with a smiley face. ");
-            handBackAward();
+            navigation.award(testNumber);
         } else {
             lblComment->setCaption(" Excellent ! Click here to claim a smiley face. ");
         }
@@ -27,10 +26,5 @@ void TestScreen::claimAward() {
     if (testNumber == TestNumber(1))
         return;
     if (quiz.question == 10 && quiz.score == 100)
-        handBackAward();
-}
-
-void TestScreen::handBackAward() {
-    frmMain.award(testNumber).setVisible(true);
-    frmMain.testNumber(testNumber).setEnabled(false);
+        navigation.award(testNumber);
 }

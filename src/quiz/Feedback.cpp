@@ -1,43 +1,51 @@
 #include "quiz/TestScreen.h"
 #include "shell/Label.h"
-#include "shell/Line.h"
 #include "shell/Shape.h"
 #include "shell/Shell.h"
 #include "shell/TextBox.h"
 #include "shell/Timer.h"
-
-#include <span>
+#include "sound/ToneWrites.h"
 
 namespace {
-// What the feedback shows and hides at its steps, 200 ms apart from the pick on.
-struct Change {
+// The feedback of a pick, whole. tmrR ticks every 200 ms from the pick, which is step 1, and each
+// tick runs the next step. The judging step starts four tones one after another on TimerSound:
+// each tone's tick ends it and starts the next, while tmrR ticks on, so step 32 comes during the
+// tones; the last tone's end shows lblNext, 6.4 s after a right pick and 6.7 s after a wrong one.
+enum class Action { Show, Hide, Judge, DarkenLamps };
+struct Step {
     int step;
-    const char* control;
-    bool visible;
+    Action action;
+    const char* control = nullptr;
 };
-constexpr Change changes[] = {
-    {2, "lblCheck", true},  {4, "lblCheck", false},  {6, "lblCheck", true},
-    {8, "lblCheck", false}, {12, "lblR", true},      {20, "lblR", false},
-    {20, "lblP", true},     {20, "lblWrong", false}, {20, "lblCorrect", true},
-    {26, "Line1", true},    {27, "Line1", false},    {27, "Line2", true},
-    {30, "Line2", false},
+constexpr Step feedback[] = {
+    {2, Action::Show, "lblCheck"}, // 0.2 s
+    {4, Action::Hide, "lblCheck"},
+    {6, Action::Show, "lblCheck"},
+    {8, Action::Hide, "lblCheck"},
+    {12, Action::Show, "lblR"}, // 2.2 s: the verdict
+    {20, Action::Hide, "lblR"}, // 3.8 s: the right sentence
+    {20, Action::Show, "lblP"},
+    {20, Action::Hide, "lblWrong"},
+    {20, Action::Show, "lblCorrect"},
+    {26, Action::Show, "Line1"},
+    {27, Action::Hide, "Line1"},
+    {27, Action::Show, "Line2"},
+    {30, Action::Hide, "Line2"},
+    {30, Action::Judge},       // 5.8 s: the score or the mistakes, a lamp lit, the first tone
+    {32, Action::DarkenLamps}, // 6.2 s, while the tones sound
 };
-constexpr int judgingStep = 30;
-constexpr int lastStep = 32;
+constexpr int lastStep = std::end(feedback)[-1].step;
 
-struct Tone {
-    double frequency;
-    std::int16_t duration;
-};
-constexpr Tone rightTones[] = {{3919.95, 100}, {880.0 / 2, 200}, {3919.95, 100}, {880.0 / 2, 200}};
-constexpr Tone wrongTones[] = {
+constexpr TestScreen::Tone rightTones[] = {
+    {3919.95, 100}, {880.0 / 2, 200}, {3919.95, 100}, {880.0 / 2, 200}};
+constexpr TestScreen::Tone wrongTones[] = {
     {523.0 / 8, 400}, {523.0 / 8, 50}, {523.0 / 8, 400}, {523.0 / 8, 50}};
 } // namespace
 
 void TestScreen::bindFeedbackSteps() {
-    stepChanges.clear();
-    for (const Change& change : changes)
-        stepChanges.push_back({change.step, &control(change.control), change.visible});
+    stepControls.clear();
+    for (const Step& step : feedback)
+        stepControls.push_back(step.control ? &control(step.control) : nullptr);
 }
 
 void TestScreen::txtY_Click() {
@@ -63,64 +71,64 @@ void TestScreen::pick(Question::Side side) {
 
 void TestScreen::tmrR_Timer() {
     const int step = ++stepCount;
-    for (const StepChange& change : stepChanges)
-        if (change.step == step)
-            change.control->setVisible(change.visible);
-    if (step == judgingStep)
-        judge();
-    if (step == lastStep) {
-        Shape2->setFillStyle(FillStyle::Transparent);
-        Shape3->setFillStyle(FillStyle::Transparent);
-        // Nothing happens after the last step until the next pick, which switches the timer on
-        // again; stopping here also keeps the step count far from its limit.
-        tmrR->setEnabled(false);
+    for (std::size_t i = 0; i < std::size(feedback); ++i) {
+        if (feedback[i].step != step)
+            continue;
+        switch (feedback[i].action) {
+        case Action::Show:
+        case Action::Hide:
+            stepControls[i]->setVisible(feedback[i].action == Action::Show);
+            break;
+        case Action::Judge:
+            judge();
+            break;
+        case Action::DarkenLamps:
+            Shape2->setFillStyle(FillStyle::Transparent);
+            Shape3->setFillStyle(FillStyle::Transparent);
+            break;
+        }
     }
+    // Nothing happens after the last step until the next pick, which switches the timer on again;
+    // stopping here also keeps the step count far from its limit.
+    if (step == lastStep)
+        tmrR->setEnabled(false);
 }
 
 void TestScreen::judge() {
-    std::span<const Tone> tones = rightTones;
     if (quiz.verdict == Verdict::Correct) {
         quiz.score += 10;
         lblScore->setCaption(QString::number(quiz.score));
         Shape2->setFillStyle(FillStyle::Solid);
+        tonesLeft = rightTones;
     } else {
         ++quiz.mistakes;
         lblMistake->setCaption(QString::number(quiz.mistakes));
         Shape3->setFillStyle(FillStyle::Solid);
-        tones = wrongTones;
+        tonesLeft = wrongTones;
     }
-    const unsigned closingsBefore = closings;
-    for (const Tone& tone : tones) {
-        PlayTone(tone.frequency, tone.duration);
-        // The screen was closed during the tone: what is left belongs to a test that is gone.
-        if (closings != closingsBefore)
-            return;
+    playNextTone();
+}
+
+void TestScreen::playNextTone() {
+    if (tonesLeft.empty()) {
+        lblNext->setVisible(true);
+        return;
     }
-    lblNext->setVisible(true);
+    const Tone tone = tonesLeft.front();
+    tonesLeft = tonesLeft.subspan(1);
+    PlayTone(tone.frequency, tone.duration);
 }
 
 void TestScreen::PlayTone(double frequency, std::int16_t duration) {
-    ::PlayTone(ports, *this, frequency, duration);
-}
-
-void TestScreen::TimerSound_Timer() {
-    setToneDone(true);
-    TimerSound->setEnabled(false);
-}
-
-void TestScreen::setToneDone(bool done) {
-    toneIsDone = done;
-}
-
-bool TestScreen::toneDone() const {
-    return toneIsDone;
-}
-
-void TestScreen::armToneTimer(std::int16_t durationMs) {
-    TimerSound->setInterval(durationMs);
+    startTone(ports, frequency, shell.clock().lateness());
+    toneDone = false;
+    TimerSound->setInterval(duration);
     TimerSound->setEnabled(true);
 }
 
-void TestScreen::processEventsOnce() {
-    shell.clock().processEventsOnce();
+void TestScreen::TimerSound_Timer() {
+    toneDone = true;
+    TimerSound->setEnabled(false);
+    endTone(ports, shell.clock().lateness());
+    playNextTone();
 }

@@ -7,15 +7,16 @@
 #include "shell/Shell.h"
 #include "shell/TextBox.h"
 #include "shell/Timer.h"
+#include "sound/PortIo.h"
 
 namespace {
 constexpr const char* screenNames[TestNumber::count] = {"frm1", "frm2", "frm3", "frm4", "frm5"};
 } // namespace
 
-TestScreen::TestScreen(Shell& shell, Navigation& navigation, MainMenu& frmMain, PortIo& ports,
-                       TestNumber test, const QuestionBank& bank)
+TestScreen::TestScreen(Shell& shell, Navigation& navigation, PortIo& ports, TestNumber test,
+                       const QuestionBank& bank)
     : Screen(shell, screenNames[test.index()], testForm(test)), navigation(navigation),
-      frmMain(frmMain), ports(ports), testNumber(test), bank(bank) {}
+      ports(ports), testNumber(test), bank(bank) {}
 
 void TestScreen::bindControls() {
     // A reloaded screen starts its test afresh, as its controls do.
@@ -57,9 +58,14 @@ void TestScreen::Form_Load() {
     shell.centre(*this);
 }
 
+// The tones go with their screen: the rest belong to a test that is gone, and a speaker left on
+// would sound on.
 void TestScreen::unloading() {
-    ++closings;
-    setToneDone(true);
+    tonesLeft = {};
+    if (!toneDone) {
+        toneDone = true;
+        ports.switchSpeakerOff();
+    }
 }
 
 void TestScreen::lblComment_Click() {

@@ -1,26 +1,31 @@
 #pragma once
 
-#include "forms/TestNumber.h"
 #include "questions/Question.h"
+#include "questions/TestNumber.h"
 #include "quiz/QuizState.h"
-#include "quiz/ToneWait.h"
 #include "shell/Screen.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class Control;
-class MainMenu;
 class Navigation;
 class PortIo;
 
 // frm1 … frm5: one test of ten questions. The five screens differ only in their question bank
 // and in how a full mark is rewarded.
-class TestScreen final : public Screen, private ToneWait {
+class TestScreen final : public Screen {
     Q_OBJECT
   public:
-    TestScreen(Shell& shell, Navigation& navigation, MainMenu& frmMain, PortIo& ports,
-               TestNumber test, const QuestionBank& bank);
+    TestScreen(Shell& shell, Navigation& navigation, PortIo& ports, TestNumber test,
+               const QuestionBank& bank);
+
+    // One tone of the feedback: its pitch, and how long TimerSound lets it sound.
+    struct Tone {
+        double frequency;
+        std::int16_t duration;
+    };
 
   private:
     void bindControls() override;
@@ -43,38 +48,26 @@ class TestScreen final : public Screen, private ToneWait {
     void pick(Question::Side side);
     void tmrR_Timer();
     void judge();
+    void playNextTone();
     void bindFeedbackSteps();
 
     // The assessment.
     void chooseComment();
     void claimAward();
-    void handBackAward();
 
     // The tones.
     void PlayTone(double frequency, std::int16_t duration);
     void TimerSound_Timer();
-    void setToneDone(bool done) override;
-    bool toneDone() const override;
-    void armToneTimer(std::int16_t durationMs) override;
-    void processEventsOnce() override;
-
-    // A control the feedback shows or hides at one of its steps.
-    struct StepChange {
-        int step;
-        Control* control;
-        bool visible;
-    };
 
     Navigation& navigation;
-    MainMenu& frmMain;
     PortIo& ports;
     const TestNumber testNumber;
     const QuestionBank& bank;
     QuizState quiz;
     std::int16_t stepCount = 0;
-    bool toneIsDone = true;
-    // Counts closes, so that a handler waiting on a tone learns that its screen went meanwhile.
-    unsigned closings = 0;
+    bool toneDone = true;
+    // The tones of the feedback still to come after the one that sounds.
+    std::span<const Tone> tonesLeft;
 
     // The controls of the loaded screen.
     TextBox* txtQ = nullptr;
@@ -93,5 +86,6 @@ class TestScreen final : public Screen, private ToneWait {
     Shape* Shape3 = nullptr;
     Timer* tmrR = nullptr;
     Timer* TimerSound = nullptr;
-    std::vector<StepChange> stepChanges;
+    // The control of each step of the feedback that shows or hides one, in the steps' order.
+    std::vector<Control*> stepControls;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/TestNumber.h"
+#include "questions/TestNumber.h"
 #include "shell/Screen.h"
 
 #include <array>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -7,7 +8,8 @@
 class ClockTimer {
   public:
     virtual ~ClockTimer() = default;
-    // Starts the period afresh from now, also when the timer is already running.
+    // Starts the period afresh from now; inside a tick, from the moment that tick was due, so that
+    // timers started one from another's tick keep their timeline however late the tick ran.
     virtual void start(int intervalMs) = 0;
     virtual void stop() = 0;
 };
@@ -16,14 +18,15 @@ class ClockTimer {
 // sees in step; a coarse one may come a little late, and lets the processor sleep meanwhile.
 enum class TimerPrecision { Coarse, Precise };
 
-// Every timer tick and the tone wait go through the clock, so that the program can run on real
-// time and the tests on time they advance themselves, with the same handlers.
+// Every timer tick goes through the clock, so that the program can run on real time and the
+// tests on time they advance themselves, with the same handlers.
 class Clock {
   public:
     virtual ~Clock() = default;
     virtual std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick,
                                                     TimerPrecision precision) = 0;
-    // Handles the next pending event, waiting for one if there is none yet. The tone wait calls
-    // it from inside a tick, so any tick, that of the same timer included, may run nested.
-    virtual void processEventsOnce() = 0;
+    // How long after its due moment the tick now running came, for whatever stamps what the tick
+    // does with the time it belongs to; nothing outside a tick. Ticks of time advanced by hand
+    // always come when they are due.
+    virtual std::chrono::nanoseconds lateness() const { return {}; }
 };

@@ -1,9 +1,7 @@
 #include "shell/QtClock.h"
 
-#include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
-#include <chrono>
 #include <thread>
 
 namespace {
@@ -13,9 +11,7 @@ using SteadyClock = std::chrono::steady_clock;
 // Qt's timers count whole milliseconds and come up to one late, which a tone's length would
 // inherit. So each tick has a deadline on the steady clock: a single-shot timer wakes the event
 // loop a little before it, and the tick waits out the rest. Ticks then keep their time to a
-// small part of a millisecond, and deadlines a period apart never drift. The tick is posted
-// behind whatever already waits, such as the repaint after the last feedback step, so it is
-// woken early enough for that to be done first.
+// small part of a millisecond, and deadlines a period apart never drift.
 constexpr milliseconds wakeEarly{3};
 // A sleeping thread wakes a tenth of a millisecond late as a rule and, now and then, more than a
 // millisecond late, which a tone's length would show. So the last stretch before a deadline is
@@ -30,29 +26,20 @@ void waitUntil(SteadyClock::time_point deadline) {
 
 class PreciseTimer final : public ClockTimer {
   public:
-    explicit PreciseTimer(std::function<void()> onTick) : onTick(std::move(onTick)) {
+    PreciseTimer(std::function<void()> onTick, QtClock::TickDue& runningTickDue)
+        : onTick(std::move(onTick)), runningTickDue(runningTickDue) {
         timer.setTimerType(Qt::PreciseTimer);
         timer.setSingleShot(true);
-        // Qt never re-enters a timer's own event, but a tick must be able to run while an
-        // earlier tick of the same timer waits for a tone. So the timer only posts the tick,
-        // and the tick runs as a posted event, which nested event processing does deliver.
-        QObject::connect(&timer, &QTimer::timeout, &context, [this] {
-            QMetaObject::invokeMethod(
-                &context, [this, run = runs] { tickIfCurrent(run); }, Qt::QueuedConnection);
-        });
+        QObject::connect(&timer, &QTimer::timeout, [this] { tick(); });
     }
 
     void start(int intervalMs) override {
-        ++runs;
         period = milliseconds(intervalMs);
-        deadline = SteadyClock::now() + period;
+        deadline = runningTickDue.value_or(SteadyClock::now()) + period;
         arm();
     }
 
-    void stop() override {
-        ++runs;
-        timer.stop();
-    }
+    void stop() override { timer.stop(); }
 
   private:
     void arm() {
@@ -61,23 +48,24 @@ class PreciseTimer final : public ClockTimer {
             0, std::chrono::duration_cast<milliseconds>(wait).count())));
     }
 
-    // A tick posted before the timer was stopped or restarted belongs to a period that is over.
-    void tickIfCurrent(unsigned run) {
-        if (run != runs)
-            return;
+    void tick() {
         waitUntil(deadline);
+        const SteadyClock::time_point due = deadline;
         deadline += period;
         // After a stall the next tick comes a whole period on, not in a burst of missed ones.
         if (deadline < SteadyClock::now())
             deadline = SteadyClock::now() + period;
         arm();
+        // The tick may delete this timer: nothing of it is touched after.
+        QtClock::TickDue& running = runningTickDue;
+        running = due;
         onTick();
+        running.reset();
     }
 
     std::function<void()> onTick;
-    QObject context; // posted ticks die with it
+    QtClock::TickDue& runningTickDue;
     QTimer timer;
-    unsigned runs = 0;
     milliseconds period{0};
     SteadyClock::time_point deadline;
 };
@@ -102,10 +90,12 @@ class CoarseTimer final : public ClockTimer {
 std::unique_ptr<ClockTimer> QtClock::createTimer(std::function<void()> onTick,
                                                  TimerPrecision precision) {
     if (precision == TimerPrecision::Precise)
-        return std::make_unique<PreciseTimer>(std::move(onTick));
+        return std::make_unique<PreciseTimer>(std::move(onTick), tickDue);
     return std::make_unique<CoarseTimer>(std::move(onTick));
 }
 
-void QtClock::processEventsOnce() {
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+std::chrono::nanoseconds QtClock::lateness() const {
+    if (!tickDue)
+        return {};
+    return SteadyClock::now() - *tickDue;
 }

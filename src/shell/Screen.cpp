@@ -92,8 +92,9 @@ void Screen::close() {
             timer->halt();
     controls.clear();
     win->hide();
-    // A handler of this very screen may still be on the stack (a tick waiting for its tone), so
-    // the widgets go once the event loop is back where it was.
+    // What closes a screen is often a click or a key on its own window (Close on the menu, a test's
+    // number pressed on its test screen), which Qt is still delivering to that window: the widgets
+    // go once the event loop is back.
     win.release()->deleteLater();
     current = ScreenState::NotLoaded;
     record("close");

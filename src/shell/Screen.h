@@ -17,9 +17,9 @@ class Window;
 
 enum class ScreenState { NotLoaded, Hidden, Shown };
 
-// One of the program's seven screens. The object lives for the whole run; its window and
-// controls exist only while it is loaded, and are built afresh from its definition at every
-// load. Showing, hiding or touching anything of a screen that is not loaded loads it first.
+// One of the program's screens. The object lives for the whole run; its window and controls exist
+// only while it is loaded, and are built afresh from its definition at every load. Showing,
+// hiding or touching anything of a screen that is not loaded loads it first.
 class Screen : public QObject {
     Q_OBJECT
   public:
@@ -57,7 +57,7 @@ class Screen : public QObject {
     // the controls the handlers use, so that no handler looks one up by its name.
     virtual void bindControls() = 0;
     virtual void Form_Load() = 0;
-    // The window is about to go: whatever still waits on its controls must stop waiting.
+    // The window is about to go: whatever the screen set going on its controls ends now.
     virtual void unloading() {}
     bool eventFilter(QObject* watched, QEvent* event) override;
 

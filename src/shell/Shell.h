@@ -26,7 +26,7 @@ class Shell : public QObject {
     Clock& clock() const { return platform.clock; }
     UrlOpener& urlOpener() const { return platform.urlOpener; }
 
-    // The centring step: the screen's left edge goes to the middle of the display.
+    // The centring step: the screen moves sideways to the middle of the display; its top stays.
     void centre(Screen& screen);
 
     // Every screen of the program, for the keys that work from any of its windows.

@@ -46,6 +46,10 @@ std::uint8_t BackgroundSpeaker::vbInp(std::uint16_t port) {
     return speaker().vbInp(port);
 }
 
+void BackgroundSpeaker::writeLateBy(std::chrono::nanoseconds lateness) {
+    speaker().writeLateBy(lateness);
+}
+
 void BackgroundSpeaker::switchSpeakerOff() {
     if (opened)
         opened->switchSpeakerOff();

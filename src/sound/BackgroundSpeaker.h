@@ -26,6 +26,7 @@ class BackgroundSpeaker final : public PortIo {
 
     void vbOut(std::uint16_t port, std::uint8_t value) override;
     std::uint8_t vbInp(std::uint16_t port) override;
+    void writeLateBy(std::chrono::nanoseconds lateness) override;
     // Opens nothing: a speaker that was never opened was never switched on.
     void switchSpeakerOff() override;
 

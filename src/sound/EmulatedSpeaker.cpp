@@ -1,5 +1,7 @@
 #include "sound/EmulatedSpeaker.h"
 
+#include <algorithm>
+
 EmulatedSpeaker::EmulatedSpeaker(const MonotonicClock& clock, SpeakerChangeSink& sink)
     : clock(clock), sink(sink) {}
 
@@ -24,6 +26,10 @@ std::uint8_t EmulatedSpeaker::vbInp(std::uint16_t port) {
     return port == systemControlPort ? systemControl : 0xFF;
 }
 
+void EmulatedSpeaker::writeLateBy(std::chrono::nanoseconds lateness) {
+    lateBy = std::max(lateness, std::chrono::nanoseconds{});
+}
+
 void EmulatedSpeaker::publishIfChanged() {
     // The cone moves only with the timer gated on and the speaker data enabled. The data bit alone
     // holds the cone still, which is no sound either.
@@ -32,5 +38,7 @@ void EmulatedSpeaker::publishIfChanged() {
     if (period == publishedPeriod)
         return;
     publishedPeriod = period;
-    sink.post({clock.now(), period});
+    // The sound follows the changes in the order they were made, however late each was.
+    publishedAt = std::max(clock.now() - lateBy, publishedAt);
+    sink.post({publishedAt, period});
 }

@@ -14,6 +14,7 @@ class EmulatedSpeaker final : public PortIo {
 
     void vbOut(std::uint16_t port, std::uint8_t value) override;
     std::uint8_t vbInp(std::uint16_t port) override;
+    void writeLateBy(std::chrono::nanoseconds lateness) override;
 
   private:
     void publishIfChanged();
@@ -23,4 +24,6 @@ class EmulatedSpeaker final : public PortIo {
     TimerChannel2 timer;
     std::uint8_t systemControl = 0;
     std::uint32_t publishedPeriod = 0;
+    std::chrono::nanoseconds publishedAt{};
+    std::chrono::nanoseconds lateBy{};
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 // The PC/AT ports that drive the speaker.
@@ -19,4 +20,9 @@ class PortIo {
     virtual std::uint8_t vbInp(std::uint16_t port) = 0;
     // Closes the gate and clears the speaker data bit, leaving the port's other bits as they are.
     virtual void switchSpeakerOff();
+    // The writes that follow, up to the next call, are made this long after the moment they
+    // belong to: a busy machine runs a timeline's tick late, and a speaker that stamps its changes
+    // in time stamps them when they were due, so that a tone keeps its length. Ports that keep no
+    // time have nothing to do with it.
+    virtual void writeLateBy(std::chrono::nanoseconds /*lateness*/) {}
 };

@@ -30,3 +30,7 @@ void SoundcardSpeaker::vbOut(std::uint16_t port, std::uint8_t value) {
 std::uint8_t SoundcardSpeaker::vbInp(std::uint16_t port) {
     return speaker.vbInp(port);
 }
+
+void SoundcardSpeaker::writeLateBy(std::chrono::nanoseconds lateness) {
+    speaker.writeLateBy(lateness);
+}

@@ -15,6 +15,7 @@ class SoundcardSpeaker final : public PortIo {
 
     void vbOut(std::uint16_t port, std::uint8_t value) override;
     std::uint8_t vbInp(std::uint16_t port) override;
+    void writeLateBy(std::chrono::nanoseconds lateness) override;
 
   private:
     SteadyClock clock;

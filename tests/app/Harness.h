@@ -3,7 +3,7 @@
 #include "ManualClock.h"
 #include "RecordingPorts.h"
 #include "WindowClick.h"
-#include "program/Screens.h"
+#include "program/ScreenSet.h"
 #include "shell/Label.h"
 #include "shell/Shape.h"
 #include "shell/TextBox.h"
@@ -36,7 +36,7 @@ struct Harness {
     RecordingPorts ports;
     RecordingUrlOpener urls;
     int displayWidth = 1024;
-    Screens screens;
+    ScreenSet screens;
 
     Harness() : Harness(clock, ports) {}
     // A teacher's tests instead of the built-in ones.

@@ -1,5 +1,6 @@
 // Every way a pupil or the computer can cut the feedback's tones short: another opening, clicks
 // on what is not there yet, Close, and a sound card that goes away.
+#include "ExpectedQuestions.h"
 #include "Harness.h"
 #include "ToneListener.h"
 #include "shell/Button.h"
@@ -13,6 +14,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <SDL.h>
+#include <algorithm>
+#include <span>
 
 using namespace std::chrono_literals;
 
@@ -25,6 +28,23 @@ constexpr int lastToneMs(bool right) {
 }
 constexpr int feedbackMs = 7000;
 
+// When each of the four tones starts and ends, in ms after the pick.
+struct ToneSpan {
+    int start, end;
+};
+constexpr ToneSpan rightTones[] = {{5800, 5900}, {5900, 6100}, {6100, 6200}, {6200, 6400}};
+constexpr ToneSpan wrongTones[] = {{5800, 6200}, {6200, 6250}, {6250, 6650}, {6650, 6700}};
+
+// What cuts a feedback short: its screen closed alone, as the program's end closes it, or opened
+// again, or another test opened.
+enum class Cut { Close, Reload, AnotherTest };
+
+const ExpectedQuestion& expectedQuestion(int test, int number) {
+    return *std::ranges::find_if(expectedQuestions, [&](const ExpectedQuestion& question) {
+        return question.test == test && question.number == number;
+    });
+}
+
 // The real clock and event loop, every interval a twentieth as long: the first tone comes
 // 0.29 s after a pick instead of 5.8 s.
 class QuickQtClock final : public Clock {
@@ -33,7 +53,6 @@ class QuickQtClock final : public Clock {
                                             TimerPrecision precision) override {
         return std::make_unique<Quick>(real.createTimer(std::move(onTick), precision));
     }
-    void processEventsOnce() override { real.processEventsOnce(); }
 
   private:
     struct Quick final : ClockTimer {
@@ -62,7 +81,11 @@ class InterruptionsTest : public QObject {
     void openingAnyTestDuringAToneSilencesItAndStartsAfresh();
     void openingDuringAToneOnTheRealEventLoop_data();
     void openingDuringAToneOnTheRealEventLoop();
+    void cutAtEachToneStartAndEnd_data();
+    void cutAtEachToneStartAndEnd();
     void nothingLeadsOnWhileTheTonesPlay();
+    void closeDuringTheSecondToneEndsTheProgram_data();
+    void closeDuringTheSecondToneEndsTheProgram();
     void closeDuringAToneEndsTheProgramAtOnce();
     void theProgramGoesOnWhenTheSoundCardGoes();
 };
@@ -166,6 +189,88 @@ void InterruptionsTest::openingDuringAToneOnTheRealEventLoop() {
     QVERIFY(freshAfter);
 }
 
+void InterruptionsTest::cutAtEachToneStartAndEnd_data() {
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("atMs");
+    QTest::addColumn<bool>("afterTheTick");
+    QTest::addColumn<Cut>("cut");
+    for (bool right : {true, false})
+        for (int tone = 0; tone < 4; ++tone) {
+            const ToneSpan span = (right ? rightTones : wrongTones)[tone];
+            for (auto [cut, what] : {std::pair{Cut::Close, "screen closed"},
+                                     {Cut::Reload, "test opened again"},
+                                     {Cut::AnotherTest, "another test opened"}}) {
+                const char* pick = right ? "right" : "wrong";
+                QTest::addRow("%s pick, tone %d just started, %s", pick, tone + 1, what)
+                    << right << span.start << true << cut;
+                QTest::addRow("%s pick, tone %d about to end, %s", pick, tone + 1, what)
+                    << right << span.end << false << cut;
+            }
+        }
+}
+
+// The moments where a tick ends one tone and starts the next, or shows the way on, cut short from
+// either side of that tick.
+void InterruptionsTest::cutAtEachToneStartAndEnd() {
+    QFETCH(bool, right);
+    QFETCH(int, atMs);
+    QFETCH(bool, afterTheTick);
+    QFETCH(Cut, cut);
+    ManualClock clock;
+    RecordingPorts recorded;
+    ToneListener speaker(recorded);
+    Harness program(clock, speaker);
+    TestScreen& screen = program.startTest(2);
+    bool speakerWasOn = false;
+    bool silentAtOnce = false;
+    int tonesBefore = 0;
+    auto pupil = clock.createTimer([&] {
+        speakerWasOn = recorded.speakerBitsSet();
+        tonesBefore = speaker.started;
+        if (cut == Cut::Close)
+            screen.close();
+        else
+            program.open(cut == Cut::Reload ? 2 : 4);
+        silentAtOnce = !recorded.speakerBitsSet();
+    });
+    // A timer comes after the ticks due at the same moment that were set going before it.
+    program.pick(screen, right);
+    if (afterTheTick) {
+        clock.advance(atMs - 1);
+        pupil->start(1);
+        clock.advance(1);
+    } else {
+        pupil->start(atMs);
+        clock.advance(atMs);
+    }
+    pupil.reset();
+    QVERIFY(speakerWasOn);
+    QVERIFY(silentAtOnce);
+    const std::span<const ToneSpan> tones = right ? rightTones : wrongTones;
+    const auto sounding = std::ranges::find_if(
+        tones, [&](ToneSpan tone) { return afterTheTick ? tone.start == atMs : tone.end == atMs; });
+    QCOMPARE(tonesBefore, int(sounding - tones.begin()) + 1);
+
+    clock.advance(feedbackMs);
+    QCOMPARE(speaker.started, tonesBefore);
+    QVERIFY(!recorded.speakerBitsSet());
+    if (cut == Cut::Close)
+        QCOMPARE(screen.state(), ScreenState::NotLoaded);
+    // The next test goes as any other: its first question, its tones whole, then its second.
+    const int test = cut == Cut::AnotherTest ? 4 : 2;
+    TestScreen& next = program.startTest(test);
+    QCOMPARE(next.label("lblQuestion").caption(), expectedQuestion(test, 1).stem);
+    program.pick(next, true);
+    clock.advance(feedbackMs);
+    QCOMPARE(speaker.started, tonesBefore + 4);
+    QVERIFY(!recorded.speakerBitsSet());
+    QCOMPARE(next.label("lblScore").caption(), "10");
+    QCOMPARE(next.label("lblMistake").caption(), "0");
+    clickThroughWindow(next.label("lblNext"));
+    QCOMPARE(next.textBox("txtQ").text(), "2");
+    QCOMPARE(next.label("lblQuestion").caption(), expectedQuestion(test, 2).stem);
+}
+
 void InterruptionsTest::nothingLeadsOnWhileTheTonesPlay() {
     for (bool right : {true, false}) {
         ManualClock clock;
@@ -202,12 +307,42 @@ void InterruptionsTest::nothingLeadsOnWhileTheTonesPlay() {
     }
 }
 
+void InterruptionsTest::closeDuringTheSecondToneEndsTheProgram_data() {
+    QTest::addColumn<bool>("right");
+    QTest::newRow("right pick") << true;
+    QTest::newRow("wrong pick") << false;
+}
+
+void InterruptionsTest::closeDuringTheSecondToneEndsTheProgram() {
+    QFETCH(bool, right);
+    ManualClock clock;
+    RecordingPorts recorded;
+    ToneListener speaker(recorded);
+    Harness program(clock, speaker);
+    QSignalSpy ended(&program.screens, &ScreenSet::ended);
+    TestScreen& screen = program.startTest(3);
+    program.pick(screen, right);
+    const ToneSpan second = (right ? rightTones : wrongTones)[1];
+    clock.advance((second.start + second.end) / 2);
+    QCOMPARE(speaker.started, 2);
+    QVERIFY(recorded.speakerBitsSet());
+
+    clickThroughWindow(program.screens.frmMain().button("cmdClose"));
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!recorded.speakerBitsSet());
+    clock.advance(feedbackMs);
+    QCOMPARE(speaker.started, 2);
+    QVERIFY(!recorded.speakerBitsSet());
+    for (int test = 1; test <= 5; ++test)
+        QCOMPARE(program.frm(test).state(), ScreenState::NotLoaded);
+}
+
 void InterruptionsTest::closeDuringAToneEndsTheProgramAtOnce() {
     QuickQtClock clock;
     RecordingPorts recorded;
     ToneListener speaker(recorded);
     Harness program(clock, speaker);
-    QSignalSpy ended(&program.screens, &Screens::ended);
+    QSignalSpy ended(&program.screens, &ScreenSet::ended);
     bool speakerWasOn = false;
     speaker.onToneStart = [&] {
         QTimer::singleShot(0, [&] {

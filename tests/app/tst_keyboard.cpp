@@ -279,7 +279,7 @@ void KeyboardTest::theLinkOpensWithReturnOnlyWhenFocused() {
 void KeyboardTest::ctrlQEndsTheProgramAndEscapeDoesNot() {
     Harness h;
     h.startTest(2);
-    QSignalSpy ended(&h.screens, &Screens::ended);
+    QSignalSpy ended(&h.screens, &ScreenSet::ended);
     pressKey(Qt::Key_Escape);
     pressKey(Qt::Key_Q);
     QCOMPARE(ended.count(), 0);

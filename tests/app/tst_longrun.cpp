@@ -1,6 +1,7 @@
-// What a long day does to the program: a screen left alone for hours after a pick, and a
-// thousand openings of tests in a row.
+// What a long day does to the program: a screen left alone for hours after a pick, a thousand
+// questions in a row, and a thousand openings of tests in a row.
 #include "Harness.h"
+#include "ToneListener.h"
 #include "shell/Shape.h"
 #include "shell/Timer.h"
 #include "shell/Window.h"
@@ -14,6 +15,7 @@ constexpr int feedbackMs = 7000;
 // round to the judging step again after 65536 ticks, some 3 h 38 min after the pick.
 constexpr std::int64_t aLongAfternoonMs = 4LL * 60 * 60 * 1000;
 constexpr int openings = 1000;
+constexpr int questionsInARow = 1000;
 
 // The program's clock, counting the timers alive on it.
 class CountingClock final : public Clock {
@@ -22,7 +24,6 @@ class CountingClock final : public Clock {
                                             TimerPrecision precision) override {
         return std::make_unique<Counted>(time.createTimer(std::move(onTick), precision), alive);
     }
-    void processEventsOnce() override { time.processEventsOnce(); }
 
     ManualClock time;
     int alive = 0;
@@ -83,6 +84,7 @@ class LongRunTest : public QObject {
   private slots:
     void aScreenLeftForAnAfternoonAfterAPick();
     void aScreenLeftForAnAfternoonAfterAFeedbackCutShort();
+    void aThousandQuestionsInARowKeepTheirTimeline();
     void aThousandOpeningsLeaveNothingBehind();
 };
 
@@ -123,6 +125,48 @@ void LongRunTest::aScreenLeftForAnAfternoonAfterAFeedbackCutShort() {
     QCOMPARE(tonesStarted(ports), 0);
     clickThroughWindow(screen.label("lblComment"));
     checkFeedbackOnTime(clock, program, screen);
+}
+
+// Every feedback of a long day in a row keeps the first one's times: the steps count from 1 at
+// each pick, and the four tones start and end where the first ones did.
+void LongRunTest::aThousandQuestionsInARowKeepTheirTimeline() {
+    ManualClock clock;
+    SilentPorts silent; // keeps no log that would grow
+    ToneListener speaker(silent);
+    Harness program(clock, speaker);
+    std::int64_t pickedAt = 0;
+    QList<std::int64_t> gate; // each switch of the speaker, in ms after the pick
+    speaker.onToneStart = [&] { gate << clock.now() - pickedAt; };
+    speaker.onToneEnd = [&] { gate << clock.now() - pickedAt; };
+    const QList<std::int64_t> rightGate{5800, 5900, 5900, 6100, 6100, 6200, 6200, 6400};
+    const QList<std::int64_t> wrongGate{5800, 6200, 6200, 6250, 6250, 6650, 6650, 6700};
+    TestScreen* screen = nullptr;
+    for (int question = 0; question < questionsInARow; ++question) {
+        if (question % 10 == 0)
+            screen = &program.startTest(1 + question / 10 % 5);
+        else
+            clickThroughWindow(screen->label("lblNext"));
+        const bool right = question % 3 != 0;
+        gate.clear();
+        pickedAt = clock.now();
+        program.pick(*screen, right);
+        clock.advance(199);
+        const bool checkingEarly = screen->label("lblCheck").visible();
+        clock.advance(1);
+        const bool checkingOnTime = screen->label("lblCheck").visible();
+        clock.advance(feedbackMs - 200);
+        const QString where = QString("question %1").arg(question + 1);
+        QVERIFY2(!checkingEarly && checkingOnTime, qPrintable(where));
+        QVERIFY2(gate == (right ? rightGate : wrongGate), qPrintable(where));
+        QVERIFY2(screen->label("lblNext").visible(), qPrintable(where));
+        QVERIFY2(!screen->timer("tmrR").enabled(), qPrintable(where));
+        QVERIFY2(screen->shape("Shape2").fillStyle() == FillStyle::Transparent &&
+                     screen->shape("Shape3").fillStyle() == FillStyle::Transparent,
+                 qPrintable(where));
+    }
+    QVERIFY(!speaker.speakerOn());
+    QCOMPARE(screen->label("lblScore").caption(), "60");
+    QCOMPARE(screen->label("lblMistake").caption(), "4");
 }
 
 void LongRunTest::aThousandOpeningsLeaveNothingBehind() {

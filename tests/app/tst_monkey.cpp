@@ -3,6 +3,7 @@
 // advance and every timer tick. A broken promise stops the run at once, also from inside a
 // program that no longer returns, and names its seed; VELMORA_MONKEY_SEED replays one seed.
 #include "Harness.h"
+#include "ToneListener.h"
 #include "WindowClick.h"
 #include "forms/WebSite.h"
 #include "shell/Button.h"
@@ -24,10 +25,7 @@ constexpr int closeDuringToneOneIn = 100;
 constexpr std::int64_t judgingDelayMs = 5800;  // step 30 of the feedback, after the pick
 constexpr std::int64_t longestToneRunMs = 900; // the four tones after a wrong pick
 
-// The program's time, with two things watched: every timer tick is followed by a check, and a
-// tone wait is known to be on the stack, since it is the only caller of processEventsOnce. The
-// tones of one pick follow each other without a tick of their own in between, so a run of tone
-// waits lasts from its first processEventsOnce to the next check made outside any wait.
+// The program's time, with every timer tick followed by a check.
 class WatchedClock final : public Clock {
   public:
     WatchedClock(ManualClock& time, std::function<void()> afterTick)
@@ -44,26 +42,43 @@ class WatchedClock final : public Clock {
             },
             precision);
     }
-    void processEventsOnce() override {
-        if (!toneRunStart)
-            toneRunStart = time.now();
-        ++toneWaits;
-        time.processEventsOnce();
-        --toneWaits;
-    }
-    bool toneWaiting() const { return toneWaits > 0; }
-    // How long the tones have been waited for; nothing once no wait is on the stack.
-    std::optional<std::int64_t> toneRunLength() {
-        if (!toneWaiting())
-            toneRunStart.reset();
-        return toneRunStart ? std::optional(time.now() - *toneRunStart) : std::nullopt;
-    }
 
   private:
     ManualClock& time;
     std::function<void()> afterTick;
-    int toneWaits = 0;
-    std::optional<std::int64_t> toneRunStart;
+};
+
+// The speaker, with its runs of tones watched: the tones of one pick follow each other at the
+// same moment, so a run lasts from a tone that starts after a silence to the next silence.
+class WatchedSpeaker {
+  public:
+    explicit WatchedSpeaker(ManualClock& time) : time(time) {
+        ports.onToneStart = [this] {
+            if (this->time.now() != lastToneEnd)
+                toneRunStart = this->time.now();
+            on = true;
+        };
+        ports.onToneEnd = [this] {
+            lastToneEnd = this->time.now();
+            on = false;
+        };
+    }
+
+    bool sounding() const { return on; }
+    // How long the tones have sounded; nothing while the speaker is silent.
+    std::optional<std::int64_t> toneRunLength() const {
+        return sounding() ? std::optional(time.now() - toneRunStart) : std::nullopt;
+    }
+
+    // Keeps the speaker bits and no log, which would grow for the whole run.
+    SilentPorts silent;
+    ToneListener ports{silent};
+
+  private:
+    ManualClock& time;
+    bool on = false;
+    std::int64_t toneRunStart = 0;
+    std::int64_t lastToneEnd = -1;
 };
 
 struct Pick {
@@ -143,12 +158,12 @@ class Session {
   public:
     Session(unsigned seed, int number, std::mt19937& random, Tally& tally)
         : seed(seed), number(number), random(random), tally(tally),
-          clock(time, [this] { afterTick(); }), program(clock, ports) {
+          clock(time, [this] { afterTick(); }), speaker(time), program(clock, speaker.ports) {
         QObject::connect(&shell, &Shell::screenOperation, &shell,
                          [this](const QString& screen, const QString& operation) {
                              noteOperation(screen, operation);
                          });
-        QObject::connect(&shell, &Screens::ended, &shell, [this] { ended = true; });
+        QObject::connect(&shell, &ScreenSet::ended, &shell, [this] { ended = true; });
         // One pupil in three never picks the wrong word, so that full marks and awards come up.
         wrongWeight = std::array{0, 60, 300}[std::uniform_int_distribution(0, 2)(random)];
         restlessness = std::array{1, 1, 2}[std::uniform_int_distribution(0, 2)(random)];
@@ -177,7 +192,7 @@ class Session {
         Harness::flushClosedWindows();
         if (!ended)
             fail("Close did not end the program", "at the end");
-        if (speakerOn())
+        if (speaker.sounding())
             fail("the speaker sounds after Close", "at the end");
     }
 
@@ -204,7 +219,7 @@ class Session {
         if (operation == QLatin1String("show")) {
             opened = true;
             ++tally.openings;
-            tally.openingsDuringTones += clock.toneWaiting();
+            tally.openingsDuringTones += speaker.sounding();
         }
     }
 
@@ -229,7 +244,7 @@ class Session {
     int weight(const Control& control) const {
         const QString& name = control.objectName();
         if (control.window() == menu->window)
-            return restlessness * (clock.toneWaiting() ? 4 : 1);
+            return restlessness * (speaker.sounding() ? 4 : 1);
         if (name == QLatin1String("lblNext"))
             return 900;
         if (name == QLatin1String("txtY") || name == QLatin1String("lblComment"))
@@ -262,10 +277,10 @@ class Session {
             return;
         ++tally.clicks;
         ++tally.events;
-        tally.clicksDuringTones += clock.toneWaiting();
-        const int closeChance = clock.toneWaiting() ? closeDuringToneOneIn : closeOneIn;
+        tally.clicksDuringTones += speaker.sounding();
+        const int closeChance = speaker.sounding() ? closeDuringToneOneIn : closeOneIn;
         if (std::uniform_int_distribution(1, closeChance)(random) == 1) {
-            tally.closesDuringTones += clock.toneWaiting();
+            tally.closesDuringTones += speaker.sounding();
             clickThroughWindow(shell.frmMain().button("cmdClose"), timestamp());
             checkNow("after Close");
             return;
@@ -330,10 +345,8 @@ class Session {
     }
 
     QString brokenPromise() {
-        if (!clock.toneWaiting() && speakerOn())
-            return "the speaker sounds with no tone playing";
-        if (clock.toneRunLength() > longestToneRunMs)
-            return QString("tones waited for during %1 ms").arg(*clock.toneRunLength());
+        if (speaker.toneRunLength() > longestToneRunMs)
+            return QString("tones sounding for %1 ms").arg(*speaker.toneRunLength());
         for (const QUrl& url : program.urls.opened)
             if (url.toString() != QLatin1String(webAddress.data(), webAddress.size()))
                 return "the web link opened " + url.toString();
@@ -393,18 +406,15 @@ class Session {
         return {};
     }
 
-    bool speakerOn() { return (ports.vbInp(systemControlPort) & speakerGateBits) != 0; }
-
     const unsigned seed;
     const int number;
     std::mt19937& random;
     Tally& tally;
     ManualClock time;
     WatchedClock clock;
-    // Keeps the speaker bits and no log, which would grow for the whole run.
-    SilentPorts ports;
+    WatchedSpeaker speaker;
     Harness program;
-    Screens& shell = program.screens;
+    ScreenSet& shell = program.screens;
     std::unique_ptr<ClockTimer> pupil;
     int wrongWeight = 0;
     int restlessness = 1;

@@ -206,7 +206,7 @@ void ShellTest::closeEndsTheProgramAndSilencesTheSpeaker() {
     h.screens.start();
     click(h.screens.frmIntro().label("Label8"));
     h.ports.vbOut(0x61, 0x33);
-    QSignalSpy ended(&h.screens, &Screens::ended);
+    QSignalSpy ended(&h.screens, &ScreenSet::ended);
     click(h.screens.frmMain().button("cmdClose"));
     QCOMPARE(ended.count(), 1);
     QCOMPARE(h.ports.vbInp(0x61), 0x30);

@@ -121,10 +121,15 @@ void TestRoadTest::aRightPickStepByStep() {
     QCOMPARE(screen.label("lblP").caption(), "You have earned 10 points");
     QCOMPARE(screen.label("lblScore").caption(), "0");
     h.clock.advance(1);
-    QCOMPARE(shownFeedback(screen), QStringList({"lblCorrect", "lblP", "lblNext"}));
+    QCOMPARE(shownFeedback(screen), QStringList({"lblCorrect", "lblP"}));
     QCOMPARE(screen.label("lblScore").caption(), "10");
     QCOMPARE(screen.label("lblMistake").caption(), "0");
     QCOMPARE(screen.shape("Shape3").fillStyle(), FillStyle::Transparent);
+    // The way on shows once the tones are over.
+    h.clock.advance(599);
+    QCOMPARE(shownFeedback(screen), QStringList({"lblCorrect", "lblP"}));
+    h.clock.advance(1);
+    QCOMPARE(shownFeedback(screen), QStringList({"lblCorrect", "lblP", "lblNext"}));
     QVERIFY(!screen.textBox("txtY").isEnabled());
 }
 
@@ -144,6 +149,8 @@ void TestRoadTest::aWrongPickStepByStep() {
     h.clock.advance(2000);
     QCOMPARE(screen.label("lblMistake").caption(), "1");
     QCOMPARE(screen.label("lblScore").caption(), "0");
+    QCOMPARE(shownFeedback(screen), QStringList({"lblCorrect", "lblP"}));
+    h.clock.advance(900);
     QCOMPARE(shownFeedback(screen), QStringList({"lblCorrect", "lblP", "lblNext"}));
 }
 
@@ -163,7 +170,7 @@ void TestRoadTest::theTonesSoundTheirPitchesAndLengthsBeforeTheNextLabel() {
                                    FillStyle::Solid);
         };
         h.pick(screen, right);
-        clock.advance(5800);
+        clock.advance(7000);
         // Each entry: when a tone ended, whether lblNext showed, whether the lamp was lit. The
         // lamp goes dark at 6.2 s, while the tones still play.
         const QStringList expected =

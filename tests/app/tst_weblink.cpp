@@ -63,7 +63,7 @@ void WebLinkTest::nothingThePupilDoesChangesTheAddress() {
     SilentPorts ports;
     DesktopUrlOpener opener;
     quietenUnraisableWindows();
-    Screens shell({clock, opener, [] { return 1024; }}, ports);
+    ScreenSet shell({clock, opener, [] { return 1024; }}, ports);
     shell.start();
     Label& link = shell.frmIntro().label("lblWeb");
     const QString caption = link.caption();

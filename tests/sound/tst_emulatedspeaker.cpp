@@ -1,6 +1,6 @@
 #include "TestClock.h"
-#include "quiz/ToneWait.h"
 #include "sound/EmulatedSpeaker.h"
+#include "sound/ToneWrites.h"
 
 #include <QStringList>
 #include <QTest>
@@ -17,25 +17,6 @@ class NotedChanges final : public SpeakerChangeSink {
 
     QStringList periods;
     QStringList timeline; // "period@ms"
-};
-
-// A screen whose TimerSound ticks when the clock has been moved on by the tone's duration.
-class ClockedScreen final : public ToneWait {
-  public:
-    explicit ClockedScreen(TestClock& clock) : clock(clock) {}
-
-    void setToneDone(bool value) override { done = value; }
-    bool toneDone() const override { return done; }
-    void armToneTimer(std::int16_t durationMs) override { interval = durationMs * 1ms; }
-    void processEventsOnce() override {
-        clock.time += interval;
-        done = true;
-    }
-
-  private:
-    TestClock& clock;
-    bool done = true;
-    std::chrono::milliseconds interval{};
 };
 } // namespace
 
@@ -103,19 +84,31 @@ void TestEmulatedSpeaker::decodesTimerAndGate() {
 void TestEmulatedSpeaker::feedbackTonesSoundAtTheirTimes_data() {
     QTest::addColumn<QList<double>>("frequencies");
     QTest::addColumn<QList<int>>("durations");
+    // How late the tick that ends each tone, and starts the next, comes after its due moment.
+    QTest::addColumn<QList<int>>("lateness");
     QTest::addColumn<QString>("changes");
 
-    QTest::newRow("right") << QList<double>{3919.95, 880.0 / 2, 3919.95, 880.0 / 2}
-                           << QList<int>{100, 200, 100, 200}
-                           << "304@5 0@105 2712@105 0@305 304@305 0@405 2712@405 0@605";
-    QTest::newRow("wrong") << QList<double>{523.0 / 8, 523.0 / 8, 523.0 / 8, 523.0 / 8}
-                           << QList<int>{400, 50, 400, 50}
-                           << "18253@5 0@405 18253@405 0@455 18253@455 0@855 18253@855 0@905";
+    const QList<double> right{3919.95, 880.0 / 2, 3919.95, 880.0 / 2};
+    const QList<int> rightLengths{100, 200, 100, 200};
+    const QList<double> wrong{523.0 / 8, 523.0 / 8, 523.0 / 8, 523.0 / 8};
+    const QList<int> wrongLengths{400, 50, 400, 50};
+    const QString rightChanges = "304@5 0@105 2712@105 0@305 304@305 0@405 2712@405 0@605";
+    const QString wrongChanges = "18253@5 0@405 18253@405 0@455 18253@455 0@855 18253@855 0@905";
+    QTest::newRow("right") << right << rightLengths << QList<int>{0, 0, 0, 0} << rightChanges;
+    QTest::newRow("wrong") << wrong << wrongLengths << QList<int>{0, 0, 0, 0} << wrongChanges;
+    // A busy machine: the sound keeps the timeline's lengths, not the ticks'.
+    QTest::newRow("right, ticks late")
+        << right << rightLengths << QList<int>{3, 7, 1, 12} << rightChanges;
+    QTest::newRow("wrong, ticks late")
+        << wrong << wrongLengths << QList<int>{9, 0, 4, 2} << wrongChanges;
+    QTest::newRow("a tick later than its tone is long")
+        << right << rightLengths << QList<int>{0, 0, 150, 0} << rightChanges;
 }
 
 void TestEmulatedSpeaker::feedbackTonesSoundAtTheirTimes() {
     QFETCH(QList<double>, frequencies);
     QFETCH(QList<int>, durations);
+    QFETCH(QList<int>, lateness);
     QFETCH(QString, changes);
 
     TestClock clock;
@@ -123,9 +116,15 @@ void TestEmulatedSpeaker::feedbackTonesSoundAtTheirTimes() {
     NotedChanges noted;
     EmulatedSpeaker speaker(clock, noted);
     speaker.vbOut(systemControlPort, 0x30);
-    ClockedScreen screen(clock);
-    for (qsizetype tone = 0; tone < frequencies.size(); ++tone)
-        PlayTone(speaker, screen, frequencies[tone], static_cast<std::int16_t>(durations[tone]));
+    std::chrono::nanoseconds due = clock.time;
+    std::chrono::nanoseconds late{};
+    for (qsizetype tone = 0; tone < frequencies.size(); ++tone) {
+        QVERIFY(startTone(speaker, frequencies[tone], late));
+        due += durations[tone] * 1ms;
+        late = lateness[tone] * 1ms;
+        clock.time = due + late;
+        endTone(speaker, late);
+    }
 
     QCOMPARE(noted.timeline.join(' '), changes);
     // Read back as written: the routine's read-modify-write keeps the other bits.

@@ -47,11 +47,6 @@ void ManualClock::fire(Timer& timer) {
     timer.onTick();
 }
 
-void ManualClock::processEventsOnce() {
-    if (Timer* next = nextDue())
-        fire(*next);
-}
-
 void ManualClock::advance(std::int64_t ms) {
     const std::int64_t target = nowMs + ms;
     while (Timer* next = nextDue()) {

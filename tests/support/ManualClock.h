@@ -15,9 +15,6 @@ class ManualClock final : public Clock {
     std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick) {
         return createTimer(std::move(onTick), TimerPrecision::Precise);
     }
-    // Fires the next due timer, moving time forward to its due moment; nothing if none runs.
-    void processEventsOnce() override;
-
     // Moves time forward by `ms`, firing every timer that falls due on the way.
     void advance(std::int64_t ms);
     std::int64_t now() const { return nowMs; }

@@ -1,41 +1,44 @@
-#include "program/Screens.h"
+#include "program/ScreenSet.h"
 
+#include "shell/Button.h"
+#include "shell/Label.h"
 #include "shell/Window.h"
 #include "sound/PortIo.h"
 
 #include <QCoreApplication>
 
 namespace {
-// The other four test screens, in the order in which opening test N (the row) resets them.
+// The other test screens, in the order in which opening test N (the row) resets them; those
+// beyond a teacher's set are left out.
 constexpr TestNumber othersInResetOrder[TestNumber::count][TestNumber::count - 1] = {
     {2, 3, 4, 5}, {1, 3, 4, 5}, {2, 1, 4, 5}, {2, 3, 1, 5}, {2, 3, 4, 1},
 };
 } // namespace
 
-Screens::Screens(const Platform& platform, PortIo& ports, std::span<const QuestionBank> banks)
+ScreenSet::ScreenSet(const Platform& platform, PortIo& ports, std::span<const QuestionBank> banks)
     : Shell(platform), ports(ports), intro(*this, *this, int(banks.size())),
       menu(*this, *this, intro, int(banks.size())) {
     for (TestNumber test : TestNumber::all())
         if (test.index() < banks.size())
             tests.push_back(
-                std::make_unique<TestScreen>(*this, *this, menu, ports, test, banks[test.index()]));
+                std::make_unique<TestScreen>(*this, *this, ports, test, banks[test.index()]));
 }
 
-Screens::~Screens() = default;
+ScreenSet::~ScreenSet() = default;
 
-void Screens::start() {
+void ScreenSet::start() {
     menu.load();
     menu.show();
     // The keys of the welcome page work at once, without a click to give it the focus.
     intro.window().activateWindow();
 }
 
-void Screens::keepMenuOnTop() {
+void ScreenSet::keepMenuOnTop() {
     menu.window().putOnTop();
     emit screenOperation(menu.name(), QStringLiteral("topmost"));
 }
 
-void Screens::openTest(TestNumber test) {
+void ScreenSet::openTest(TestNumber test) {
     TestScreen& chosen = frm(test);
     chosen.close();
     chosen.load();
@@ -50,7 +53,12 @@ void Screens::openTest(TestNumber test) {
     chosen.window().activateWindow();
 }
 
-void Screens::end() {
+void ScreenSet::award(TestNumber test) {
+    menu.award(test).setVisible(true);
+    menu.testNumber(test).setEnabled(false);
+}
+
+void ScreenSet::end() {
     // Off before anything else: a speaker left sounding after the program has gone would go on
     // sounding for ever on a real one.
     ports.switchSpeakerOff();

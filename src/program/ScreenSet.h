@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/TestNumber.h"
+#include "questions/TestNumber.h"
 #include "quiz/TestScreen.h"
 #include "screens/Intro.h"
 #include "screens/MainMenu.h"
@@ -13,24 +13,25 @@
 
 class PortIo;
 
-// Velmora's seven screens, each made once for the whole run, and what start-up, opening a test
-// and ending the program do to them.
-class Screens final : public Shell, public Navigation {
+// The screens the program owns, the menu, the welcome page and a test screen for each test of
+// the set, each made once for the whole run; and the navigation between them: start-up, opening
+// a test, an award and ending the program.
+class ScreenSet final : public Shell, public Navigation {
     Q_OBJECT
   public:
     // One test screen for each bank, up to five: the built-in tests or a teacher's.
-    Screens(const Platform& platform, PortIo& ports,
-            std::span<const QuestionBank> banks = builtInBanks());
-    ~Screens() override;
+    ScreenSet(const Platform& platform, PortIo& ports,
+              std::span<const QuestionBank> banks = builtInBanks());
+    ~ScreenSet() override;
 
     MainMenu& frmMain() { return menu; }
     Intro& frmIntro() { return intro; }
     TestScreen& frm(TestNumber test) { return *tests.at(test.index()); }
-    int testCount() const { return int(tests.size()); }
 
     void start();
     void keepMenuOnTop() override;
     void openTest(TestNumber test) override;
+    void award(TestNumber test) override;
     void end() override;
 
   signals:

@@ -1,4 +1,4 @@
-#include "sound/PlayTone.h"
+#include "sound/ToneWrites.h"
 
 #include <cmath>
 #include <optional>
@@ -19,17 +19,25 @@ std::optional<std::uint16_t> divisorFor(double frequency) {
 }
 } // namespace
 
-bool startTone(PortIo& ports, double frequency) {
+bool startTone(PortIo& ports, double frequency, std::chrono::nanoseconds lateness) {
     const std::optional<std::uint16_t> divisor = divisorFor(frequency);
     if (!divisor)
         return false;
     const auto lowByte = static_cast<std::uint8_t>(*divisor & 0xFF);
     const auto highByte = static_cast<std::uint8_t>(*divisor / 256);
 
+    ports.writeLateBy(lateness);
     ports.vbOut(timerCommandPort, channel2SquareWaveLowHigh);
     ports.vbOut(timerChannel2Port, lowByte);
     ports.vbOut(timerChannel2Port, highByte);
     const std::uint8_t systemControl = ports.vbInp(systemControlPort);
     ports.vbOut(systemControlPort, systemControl | speakerGateBits);
+    ports.writeLateBy({});
     return true;
+}
+
+void endTone(PortIo& ports, std::chrono::nanoseconds lateness) {
+    ports.writeLateBy(lateness);
+    ports.switchSpeakerOff();
+    ports.writeLateBy({});
 }
