@@ -9,6 +9,7 @@
 #include "shell/UrlOpener.h"
 #include "sound/EmulatedSpeaker.h"
 #include "sound/SpeakerRenderer.h"
+#include "speech/EspeakVoice.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -226,9 +227,10 @@ int runTiming(int answerCount) {
     StampingClock clock;
     auto speaker = std::make_unique<CapturedSpeaker>();
     DesktopUrlOpener urlOpener;
+    EspeakVoice voice;
     ScreenSet shell(
         {clock, urlOpener, [] { return QGuiApplication::primaryScreen()->geometry().width(); }},
-        *speaker);
+        *speaker, {voice});
     shell.start();
 
     std::vector<Answer> answers;

@@ -78,7 +78,8 @@ int memory(bool withSoundCard) {
     const std::unique_ptr<PortIo> speaker =
         withSoundCard ? openSpeaker() : std::make_unique<SilentPorts>();
     DesktopUrlOpener urlOpener;
-    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, *speaker);
+    EspeakVoice voice;
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, *speaker, {voice});
     shell.start();
     flushClosedWindows();
     TestScreen& screen = shell.frm(1);
@@ -128,7 +129,8 @@ int road() {
     ManualClock clock;
     SilentPorts ports;
     DesktopUrlOpener urlOpener;
-    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, ports);
+    EspeakVoice voice;
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, ports, {voice});
     shell.start();
     const std::int64_t start = monotonicNs();
     for (TestNumber test : TestNumber::all()) {
@@ -153,7 +155,8 @@ int closeDuringTone() {
     std::unique_ptr<PortIo> soundCard = openSpeaker();
     ToneListener speaker(*soundCard);
     DesktopUrlOpener urlOpener;
-    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, speaker);
+    EspeakVoice voice;
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, speaker, {voice});
     shell.start();
     std::int64_t clickedAt = 0;
     speaker.onToneStart = [&] {
