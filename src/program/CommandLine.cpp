@@ -49,8 +49,9 @@ QString helpText() {
                           "  0  Velmora was closed, it answered an option, or the checked file\n"
                           "     holds a test it can play.\n"
                           "  1  There was no display to show the windows on.\n"
-                          "  2  The command line held something Velmora does not know, or the\n"
-                          "     teacher's file cannot be read or holds no test it can play.\n");
+                          "  2  The command line held something Velmora does not know, such as\n"
+                          "     a voice the synthesizer does not have, or the teacher's file\n"
+                          "     cannot be read or holds no test it can play.\n");
 }
 
 QString versionText() {
