@@ -10,14 +10,20 @@
 #include "shell/Label.h"
 #include "shell/QtClock.h"
 #include "shell/TextBox.h"
+#include "sound/Mixer.h"
 #include "sound/SilentPorts.h"
 #include "sound/Speaker.h"
+#include "speech/EspeakVoice.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace {
 void flushClosedWindows() {
@@ -72,26 +78,36 @@ int readLargest() {
 }
 
 // Memory after a whole test taken on a clock that needs no waiting, and across many openings.
-// Without the sound card SDL is never loaded, which shows what its libraries weigh.
-int memory(bool withSoundCard) {
+// Without the sound card SDL is never loaded, which shows what its libraries weigh; reading
+// aloud, libespeak-ng and its voice are loaded too, and each text is given time to be rendered.
+int memory(bool withSoundCard, bool readingAloud) {
     ManualClock clock;
     const std::unique_ptr<PortIo> speaker =
         withSoundCard ? openSpeaker() : std::make_unique<SilentPorts>();
     DesktopUrlOpener urlOpener;
     EspeakVoice voice;
-    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, *speaker, {voice});
+    if (readingAloud)
+        voice.warmUp();
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, *speaker, {voice, readingAloud});
     shell.start();
     flushClosedWindows();
     TestScreen& screen = shell.frm(1);
     clickWidget(shell.frmMain().testNumber(1));
     clickWidget(screen.label("lblComment"));
+    const auto rendered = [readingAloud] {
+        if (readingAloud)
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    };
     for (int question = 1; question <= 10; ++question) {
+        rendered();
         clickWidget(screen.textBox("txtY"));
         clock.advance(7000);
+        rendered();
         flushClosedWindows();
         clickWidget(screen.label("lblNext"));
         flushClosedWindows();
     }
+    rendered();
     report("peak_kb_after_test", double(statusKb("VmHWM")));
     long firstRss = 0;
     constexpr int openings = 20;
@@ -181,6 +197,67 @@ int closeDuringTone() {
     return 0;
 }
 
+// Read-aloud from the pupil's side: for each of the ten questions of test 1, from the click that
+// puts it up to the first buffer of the sound card that holds its speech, the first question
+// of the run included; and the processor's share while a question is being said. A thread
+// stands in for the sound card's, pulling the mix buffer by buffer in real time.
+int speechLatency() {
+    using namespace std::chrono_literals;
+    ManualClock clock;
+    SilentPorts ports;
+    DesktopUrlOpener urlOpener;
+    EspeakVoice voice;
+    voice.warmUp();
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, ports, {voice, true});
+    std::atomic<std::int64_t> heardAt = 0;
+    std::atomic<std::int64_t> silentAt = 0;
+    const std::jthread soundCard([&](std::stop_token stopping) {
+        constexpr int frames = 512;
+        std::vector<float> buffer(frames);
+        auto next = std::chrono::steady_clock::now();
+        while (!stopping.stop_requested()) {
+            std::fill(buffer.begin(), buffer.end(), 0.0f);
+            Mixer::soundCard().mixInto(buffer);
+            const bool sounding =
+                std::any_of(buffer.begin(), buffer.end(), [](float s) { return s != 0.0f; });
+            if (sounding && heardAt == 0)
+                heardAt = monotonicNs();
+            if (!sounding && heardAt != 0 && silentAt == 0)
+                silentAt = monotonicNs();
+            next += std::chrono::microseconds(frames * 1'000'000 / 48000);
+            std::this_thread::sleep_until(next);
+        }
+    });
+    shell.start();
+    clickWidget(shell.frmMain().testNumber(1));
+    TestScreen& screen = shell.frm(1);
+    std::vector<double> latencies;
+    double cpuSpent = 0, wallSpent = 0;
+    for (int question = 1; question <= 10; ++question) {
+        heardAt = 0;
+        silentAt = 0;
+        const double cpuBefore = cpuSeconds();
+        const std::int64_t shownAt = monotonicNs();
+        clickWidget(question == 1 ? screen.label("lblComment") : screen.label("lblNext"));
+        while (silentAt == 0 && monotonicNs() - shownAt < 10'000'000'000)
+            std::this_thread::sleep_for(1ms);
+        if (heardAt == 0)
+            return 1;
+        latencies.push_back(double(heardAt - shownAt) / 1e6);
+        cpuSpent += cpuSeconds() - cpuBefore;
+        wallSpent += double(silentAt - shownAt) / 1e9;
+        clickWidget(screen.textBox("txtY"));
+        clock.advance(7000);
+        voice.stop();
+        std::this_thread::sleep_for(100ms);
+    }
+    report("first_ms", latencies.front());
+    std::sort(latencies.begin(), latencies.end());
+    report("median_ms", latencies[latencies.size() / 2]);
+    report("cpu_share", cpuSpent / wallSpent);
+    return 0;
+}
+
 // Processor use while the feedback of a wrong answer runs on the real clock and speaker.
 int feedbackLoad() {
     Program program;
@@ -223,8 +300,8 @@ int main(int argc, char* argv[]) {
         return argc > 2 ? startUpWith(QString::fromLocal8Bit(argv[2])) : startUp();
     if (mode == "read")
         return readLargest();
-    if (mode == "memory" || mode == "memory-silent")
-        return memory(mode == "memory");
+    if (mode == "memory" || mode == "memory-silent" || mode == "memory-read-aloud")
+        return memory(mode != "memory-silent", mode == "memory-read-aloud");
     if (mode == "feedback")
         return feedbackLoad();
     if (mode == "idle")
@@ -234,9 +311,12 @@ int main(int argc, char* argv[]) {
     if (mode == "close")
         return closeDuringTone();
     if (mode == "timing")
-        return runTiming(argc > 2 ? QByteArray(argv[2]).toInt() : 20);
+        return runTiming(argc > 2 ? QByteArray(argv[2]).toInt() : 20,
+                         argc > 3 && QByteArray(argv[3]) == "read-aloud");
+    if (mode == "speech")
+        return speechLatency();
     std::fprintf(stderr,
-                 "usage: bench_probe startup [FILE]|read|memory|memory-silent|feedback|idle|"
-                 "road|close|timing [answers]\n");
+                 "usage: bench_probe startup [FILE]|read|memory|memory-silent|memory-read-aloud|"
+                 "feedback|idle|road|close|timing [answers [read-aloud]]|speech\n");
     return 2;
 }
