@@ -9,6 +9,7 @@
 #include "shell/UrlOpener.h"
 #include "sound/EmulatedSpeaker.h"
 #include "sound/SpeakerRenderer.h"
+#include "speech/EspeakVoice.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -222,13 +223,16 @@ void reportTones(const CapturedSpeaker& speaker, const std::vector<Answer>& answ
 }
 } // namespace
 
-int runTiming(int answerCount) {
+int runTiming(int answerCount, bool readingAloud) {
     StampingClock clock;
     auto speaker = std::make_unique<CapturedSpeaker>();
     DesktopUrlOpener urlOpener;
+    EspeakVoice voice;
+    if (readingAloud)
+        voice.warmUp();
     ScreenSet shell(
         {clock, urlOpener, [] { return QGuiApplication::primaryScreen()->geometry().width(); }},
-        *speaker);
+        *speaker, {voice, readingAloud});
     shell.start();
 
     std::vector<Answer> answers;

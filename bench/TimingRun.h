@@ -2,5 +2,6 @@
 
 // Answers `answers` questions on the real clock, alternately right and wrong, and reports how
 // well the feedback keeps its time: every step, the next-question label, and the tones both as
-// the speaker's gate was switched and as the emulated speaker rendered them.
-int runTiming(int answers);
+// the speaker's gate was switched and as the emulated speaker rendered them. Reading aloud, the
+// voice renders each question and right sentence meanwhile.
+int runTiming(int answers, bool readingAloud);

@@ -10,15 +10,20 @@
 #include "shell/Label.h"
 #include "shell/QtClock.h"
 #include "shell/TextBox.h"
+#include "sound/Mixer.h"
 #include "sound/SilentPorts.h"
 #include "sound/Speaker.h"
+#include "speech/EspeakVoice.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
+#include <atomic>
 #include <thread>
+#include <vector>
 
 namespace {
 void flushClosedWindows() {
@@ -135,25 +140,36 @@ int readMoodleExports() {
 }
 
 // Memory after a whole test taken on a clock that needs no waiting, and across many openings.
-// Without the sound card SDL is never loaded, which shows what its libraries weigh.
-int memory(bool withSoundCard) {
+// Without the sound card SDL is never loaded, which shows what its libraries weigh; reading
+// aloud, libespeak-ng and its voice are loaded too, and each text is given time to be rendered.
+int memory(bool withSoundCard, bool readingAloud) {
     ManualClock clock;
     const std::unique_ptr<PortIo> speaker =
         withSoundCard ? openSpeaker() : std::make_unique<SilentPorts>();
     DesktopUrlOpener urlOpener;
-    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, *speaker);
+    EspeakVoice voice;
+    if (readingAloud)
+        voice.warmUp();
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, *speaker, {voice, readingAloud});
     shell.start();
     flushClosedWindows();
     TestScreen& screen = shell.frm(1);
     clickWidget(shell.frmMain().testNumber(1));
     clickWidget(screen.label("lblComment"));
+    const auto rendered = [readingAloud] {
+        if (readingAloud)
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    };
     for (int question = 1; question <= 10; ++question) {
+        rendered();
         clickWidget(screen.textBox("txtY"));
         clock.advance(7000);
+        rendered();
         flushClosedWindows();
         clickWidget(screen.label("lblNext"));
         flushClosedWindows();
     }
+    rendered();
     report("peak_kb_after_test", double(statusKb("VmHWM")));
     // The manual clock wrote the last answer's tones at once; the sound card plays them up to a
     // speaker's latency later, and what that takes is no part of an opening.
@@ -194,7 +210,8 @@ int road() {
     ManualClock clock;
     SilentPorts ports;
     DesktopUrlOpener urlOpener;
-    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, ports);
+    EspeakVoice voice;
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, ports, {voice});
     shell.start();
     const std::int64_t start = monotonicNs();
     for (TestNumber test : TestNumber::all()) {
@@ -219,7 +236,8 @@ int closeDuringTone() {
     std::unique_ptr<PortIo> soundCard = openSpeaker();
     ToneListener speaker(*soundCard);
     DesktopUrlOpener urlOpener;
-    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, speaker);
+    EspeakVoice voice;
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, speaker, {voice});
     shell.start();
     std::int64_t clickedAt = 0;
     speaker.onToneStart = [&] {
@@ -241,6 +259,67 @@ int closeDuringTone() {
     const std::int64_t closing = monotonicNs();
     soundCard.reset();
     report("sound_card_close_ms", double(monotonicNs() - closing) / 1e6);
+    return 0;
+}
+
+// Read-aloud from the pupil's side: for each of the ten questions of test 1, from the click that
+// puts it up to the first buffer of the sound card that holds its speech, the first question
+// of the run included; and the processor's share while a question is being said. A thread
+// stands in for the sound card's, pulling the mix buffer by buffer in real time.
+int speechLatency() {
+    using namespace std::chrono_literals;
+    ManualClock clock;
+    SilentPorts ports;
+    DesktopUrlOpener urlOpener;
+    EspeakVoice voice;
+    voice.warmUp();
+    ScreenSet shell({clock, urlOpener, [] { return 1024; }}, ports, {voice, true});
+    std::atomic<std::int64_t> heardAt = 0;
+    std::atomic<std::int64_t> silentAt = 0;
+    const std::jthread soundCard([&](std::stop_token stopping) {
+        constexpr int frames = 512;
+        std::vector<float> buffer(frames);
+        auto next = std::chrono::steady_clock::now();
+        while (!stopping.stop_requested()) {
+            std::fill(buffer.begin(), buffer.end(), 0.0f);
+            Mixer::soundCard().mixInto(buffer);
+            const bool sounding =
+                std::any_of(buffer.begin(), buffer.end(), [](float s) { return s != 0.0f; });
+            if (sounding && heardAt == 0)
+                heardAt = monotonicNs();
+            if (!sounding && heardAt != 0 && silentAt == 0)
+                silentAt = monotonicNs();
+            next += std::chrono::microseconds(frames * 1'000'000 / 48000);
+            std::this_thread::sleep_until(next);
+        }
+    });
+    shell.start();
+    clickWidget(shell.frmMain().testNumber(1));
+    TestScreen& screen = shell.frm(1);
+    std::vector<double> latencies;
+    double cpuSpent = 0, wallSpent = 0;
+    for (int question = 1; question <= 10; ++question) {
+        heardAt = 0;
+        silentAt = 0;
+        const double cpuBefore = cpuSeconds();
+        const std::int64_t shownAt = monotonicNs();
+        clickWidget(question == 1 ? screen.label("lblComment") : screen.label("lblNext"));
+        while (silentAt == 0 && monotonicNs() - shownAt < 10'000'000'000)
+            std::this_thread::sleep_for(1ms);
+        if (heardAt == 0)
+            return 1;
+        latencies.push_back(double(heardAt - shownAt) / 1e6);
+        cpuSpent += cpuSeconds() - cpuBefore;
+        wallSpent += double(silentAt - shownAt) / 1e9;
+        clickWidget(screen.textBox("txtY"));
+        clock.advance(7000);
+        voice.stop();
+        std::this_thread::sleep_for(100ms);
+    }
+    report("first_ms", latencies.front());
+    std::sort(latencies.begin(), latencies.end());
+    report("median_ms", latencies[latencies.size() / 2]);
+    report("cpu_share", cpuSpent / wallSpent);
     return 0;
 }
 
@@ -288,8 +367,8 @@ int main(int argc, char* argv[]) {
         return readLargest();
     if (mode == "read-xml")
         return readMoodleExports();
-    if (mode == "memory" || mode == "memory-silent")
-        return memory(mode == "memory");
+    if (mode == "memory" || mode == "memory-silent" || mode == "memory-read-aloud")
+        return memory(mode != "memory-silent", mode == "memory-read-aloud");
     if (mode == "feedback")
         return feedbackLoad();
     if (mode == "idle")
@@ -299,10 +378,9 @@ int main(int argc, char* argv[]) {
     if (mode == "close")
         return closeDuringTone();
     if (mode == "timing")
-        return runTiming(argc > 2 ? QByteArray(argv[2]).toInt() : 20);
-    std::fprintf(
-        stderr,
-        "usage: bench_probe startup [FILE]|read|read-xml|memory|memory-silent|feedback|idle|"
-        "road|close|timing [answers]\n");
+    if (mode == "read-xml")
+        return readMoodleExports();
+    if (mode == "memory" || mode == "memory-silent" || mode == "memory-read-aloud")
+        return memory(mode != "memory-silent", mode == "memory-read-aloud");
     return 2;
 }

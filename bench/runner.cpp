@@ -149,6 +149,9 @@ int main(int argc, char* argv[]) {
     const Figures timing = run(probe, {"timing", "20"});
     const Figures idle = idleRun.figures();
     const Figures velmoraIdle = velmoraIdleRun.figures();
+    const Figures memoryReading = run(probe, {"memory-read-aloud"});
+    const Figures speech = run(probe, {"speech"});
+    const Figures timingReading = run(probe, {"timing", "10", "read-aloud"});
 
     // The floor is the least any program drawing Velmora's two windows pays: the same windows
     // bare, with one caption. Start-up and memory are held to it; the bare window is for scale.
@@ -225,6 +228,22 @@ int main(int argc, char* argv[]) {
                 timing["rendered_run_error_worst_ms"] < 4};
     rows << Row{"gap between tones as rendered, worst, ms", timing["rendered_gap_worst_ms"], none,
                 "< 2 ms", timing["rendered_gap_worst_ms"] < 2};
+    rows << Row{"read-aloud: question shown to its speech at the sound card, median of 10, ms",
+                speech["median_ms"], none, "< 150 ms",
+                speech["median_ms"] > 0 && speech["median_ms"] < 150};
+    rows << Row{"  the same, the run's first question, ms", speech["first_ms"], none,
+                "(for information)", true};
+    rows << Row{"read-aloud: CPU share of one core while a question is said, %",
+                100 * speech["cpu_share"], none, "(for information)", true};
+    rows << Row{"read-aloud: peak resident after one whole test, KiB",
+                memoryReading["peak_kb_after_test"], memory["peak_kb_after_test"],
+                "<= without + 10240 KiB",
+                memoryReading["peak_kb_after_test"] <= memory["peak_kb_after_test"] + 10240};
+    rows << Row{"read-aloud: feedback step error, worst, ms", timingReading["step_error_worst_ms"],
+                none, "< 10 ms", timingReading["step_error_worst_ms"] < 10};
+    rows << Row{"read-aloud: next-question label error, worst, ms",
+                timingReading["next_label_error_worst_ms"], none, "< 10 ms",
+                timingReading["next_label_error_worst_ms"] < 10};
     if (withSuite) {
         const double seconds = suiteSeconds(QString::fromLocal8Bit(VELMORA_SOURCE_DIR));
         rows << Row{"make test from a clean clone, s", seconds, none, "< 600 s",

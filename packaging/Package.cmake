@@ -27,8 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libsdl2-2.0-0 (>= 2.0.16), qt6-qpa-plugins, fonts-nanum, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core, fonts-liberation")
 # A desktop knows a teacher's .gift file from the type Velmora installs once shared-mime-info,
-# whose trigger builds the database, is there; Velmora itself runs without it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS shared-mime-info)
+# whose trigger builds the database, is there; libespeak-ng reads the texts aloud, and is loaded
+# only when they are. Velmora itself runs without either.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, libespeak-ng1")
 # Velmora runs on X11 wherever a session offers it; only a Wayland session without X11 needs
 # Qt's Wayland plugin, which brings Qt Quick along.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)

@@ -13,6 +13,12 @@ int main(int argc, char* argv[]) {
         return checkTeacherFile(commandLine.file, argv[0]);
     if (commandLine.request != CommandLine::Request::run)
         return answer(commandLine);
+    VoiceChoice reading{.asTextsAppear = commandLine.readAloud};
+    if (!commandLine.voice.isEmpty()) {
+        reading.voice = commandLine.voice.toStdString();
+        if (!voiceSpeaks(reading.voice))
+            return exitCommandLineMistake;
+    }
     if (!chooseWindowSystem())
         return exitNoDisplay;
     const std::jthread fontConfiguration = readFontConfigurationAhead();
@@ -29,7 +35,7 @@ int main(int argc, char* argv[]) {
             return refuseTeacherSet(*teacherSet, isatty(STDERR_FILENO) != 0);
         reportLeftOut(*teacherSet);
     }
-    Program program(teacherSet ? std::span(teacherSet->tests.tests()) : builtInBanks());
+    Program program(teacherSet ? std::span(teacherSet->tests.tests()) : builtInBanks(), reading);
     program.start();
     return QApplication::exec();
 }

@@ -42,7 +42,9 @@ struct ControlDef {
     std::span<const QKeyCombination> keys = {};
     bool keysFromAnyWindow = false;
     bool tabStop = false; // reached with Tab; then Return and Enter click it too
-    int borderWidth = 1;  // pixels: a shape's outline, a line's stroke
+    // What a screen reader says of the control after its name, where its keys do not say it.
+    std::string_view description = {};
+    int borderWidth = 1; // pixels: a shape's outline, a line's stroke
     StoredColour borderColour = SystemColour::windowText;
     StoredColour fillColour = SystemColour::windowText;
     bool fillSolid = false;

@@ -36,11 +36,14 @@ constexpr ControlDef answerBox(std::string_view name, int left,
 }
 
 // The stem and the two filled-in sentences share one place; only the stem starts 5 twips right.
-constexpr ControlDef sentence(std::string_view name, int left) {
+// R reads the question or the right sentence out again.
+constexpr ControlDef sentence(std::string_view name, int left, std::string_view description = {}) {
     return {.kind = Label, .name = name, .left = left, .top = 3600, .width = 7005, .height = 390,
             .font = batang18, .foreColour = windowText, .backColour = windowBackground,
-            .alignment = Centre, .visible = false, .boxLine = true, .autoSize = true};
+            .alignment = Centre, .visible = false, .boxLine = true, .autoSize = true,
+            .description = description};
 }
+constexpr std::string_view sayAgainKey = "Key: R, to hear it again";
 
 constexpr ControlDef lamp(std::string_view name, int top, StoredColour fill) {
     return {.kind = Shape, .name = name, .left = 6960, .top = top, .width = 1095, .height = 615,
@@ -83,7 +86,7 @@ constexpr ControlDef controls[] = {
     lamp("Shape2", 1080, rgb(0, 255, 0)),
     counterCaption("Label2", "Your mistake is  ", 4080, 1920, 2775),
     counterCaption("Label1", "Your total score is  ", 3840, 1200, 3135),
-    sentence("lblCorrect", 1000),
+    sentence("lblCorrect", 1000, sayAgainKey),
     counter("lblScore", 1200, windowText),
     counter("lblMistake", 1920, buttonText),
     {.kind = Label, .name = "lblNext", .text = "Click here to go to the next question",
@@ -104,7 +107,7 @@ constexpr ControlDef controls[] = {
     {.kind = Label, .name = "lblR", .left = 1920, .top = 2760, .width = 4695, .height = 615,
      .font = calligraphic24Bold, .foreColour = rgb(255, 0, 0), .backColour = peach,
      .alignment = Centre, .visible = false},
-    sentence("lblQuestion", 1005),
+    sentence("lblQuestion", 1005, sayAgainKey),
     {.kind = Shape, .name = "Shape4", .left = 720, .top = 720, .width = 7560, .height = 6135,
      .backColour = peach, .fillColour = peach},
 };

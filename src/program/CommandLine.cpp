@@ -16,12 +16,22 @@ const QCommandLineOption checkOption(
     "Read the teacher's file FILE and report what Velmora would play and what it would leave "
     "out, as FILE:LINE: lines, without opening a window.",
     "FILE");
+const QCommandLineOption
+    readAloudOption("read-aloud",
+                    "Read each question, the right sentence and the comment aloud as they appear, "
+                    "for pupils still learning to read. R reads the text on the screen again, "
+                    "with or without this option.");
+const QCommandLineOption voiceOption(
+    "voice",
+    "Read aloud with the English voice NAME of libespeak-ng: en (British, the default), "
+    "en-us (American), or another that espeak-ng --voices=en lists.",
+    "NAME");
 
 void describeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "English grammar drills for children: five tests of ten questions each.\n"
         "Without a file, Velmora opens its menu bar and welcome page with its own tests.");
-    parser.addOptions({helpOption, versionOption, checkOption});
+    parser.addOptions({helpOption, versionOption, checkOption, readAloudOption, voiceOption});
     parser.addPositionalArgument(
         "FILE",
         "A teacher's tests, a GIFT file or a Moodle XML export (told apart by what it holds): "
@@ -39,8 +49,9 @@ QString helpText() {
                           "  0  Velmora was closed, it answered an option, or the checked file\n"
                           "     holds a test it can play.\n"
                           "  1  There was no display to show the windows on.\n"
-                          "  2  The command line held something Velmora does not know, or the\n"
-                          "     teacher's file cannot be read or holds no test it can play.\n");
+                          "  2  The command line held something Velmora does not know, such as\n"
+                          "     a voice the synthesizer does not have, or the teacher's file\n"
+                          "     cannot be read or holds no test it can play.\n");
 }
 
 QString versionText() {
@@ -77,7 +88,9 @@ CommandLine readCommandLine(int argc, const char* const argv[]) {
                 .mistake = QStringLiteral("Unexpected argument '%1'.").arg(files[filesAllowed])};
     if (parser.isSet(checkOption))
         return {.request = CommandLine::Request::check, .file = parser.value(checkOption)};
-    return {.file = files.value(0)};
+    return {.file = files.value(0),
+            .readAloud = parser.isSet(readAloudOption),
+            .voice = parser.value(voiceOption)};
 }
 
 int answer(const CommandLine& commandLine) {

@@ -12,6 +12,10 @@ struct CommandLine {
     QString file = {};
     // For a mistake: the one line that names it.
     QString mistake = {};
+    // Every text read aloud as it appears, not only when the pupil presses R.
+    bool readAloud = false;
+    // The voice that reads, when one was named.
+    QString voice = {};
 };
 
 // The exit statuses the help lists.

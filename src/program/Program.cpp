@@ -9,13 +9,19 @@
 #include <QTimer>
 #include <cstdio>
 #include <fontconfig/fontconfig.h>
+#include <optional>
 
 // Loading SDL with its libraries beside the start would hold up the first windows, and no tone
 // can come before a pupil has opened a test and answered a question.
 constexpr int soundCardOpensAfterMs = 1000;
 
-Program::Program(std::span<const QuestionBank> banks)
-    : all({clock, urlOpener, [this] { return displayWidth(); }}, speaker, banks) {
+Program::Program(std::span<const QuestionBank> banks, VoiceChoice reading)
+    : voice(reading.voice), all({clock, urlOpener, [this] { return displayWidth(); }}, speaker,
+                                {voice, reading.asTextsAppear}, banks) {
+    // The engine starts on the voice's own thread, beside the windows, so that the first
+    // question is read as soon as the others.
+    if (reading.asTextsAppear)
+        voice.warmUp();
     installAccessibility();
     Pictures::decodeFrameAhead();
     QTimer::singleShot(soundCardOpensAfterMs, &all, [this] { speaker.startOpening(); });
@@ -28,6 +34,13 @@ int Program::displayWidth() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         lastDisplayWidth = screen->geometry().width();
     return lastDisplayWidth;
+}
+
+bool voiceSpeaks(const std::string& name) {
+    const std::optional<std::string> why = EspeakVoice::whyItCannotSpeak(name);
+    if (why)
+        std::fprintf(stderr, "velmora: %s\n", why->c_str());
+    return !why;
 }
 
 bool hasDisplay() {

@@ -4,16 +4,25 @@
 #include "shell/QtClock.h"
 #include "shell/UrlOpener.h"
 #include "sound/BackgroundSpeaker.h"
+#include "speech/EspeakVoice.h"
 
 #include <span>
 #include <thread>
+
+// How the tests' texts are read aloud: by which voice, and whether as they appear or only when
+// the pupil presses R.
+struct VoiceChoice {
+    std::string voice = EspeakVoice::defaultName;
+    bool asTextsAppear = false;
+};
 
 // Velmora on the real clock, the emulated speaker, the desktop's web opener and display. Made
 // once the QApplication exists; start() loads the menu, which starts everything else.
 class Program {
   public:
     // The built-in tests, or a teacher's banks that outlive the program.
-    explicit Program(std::span<const QuestionBank> banks = builtInBanks());
+    explicit Program(std::span<const QuestionBank> banks = builtInBanks(),
+                     VoiceChoice reading = {});
     ~Program();
 
     ScreenSet& screens() { return all; }
@@ -24,6 +33,7 @@ class Program {
 
     QtClock clock;
     BackgroundSpeaker speaker;
+    EspeakVoice voice;
     DesktopUrlOpener urlOpener;
     int lastDisplayWidth = 0;
     ScreenSet all;
@@ -41,3 +51,5 @@ bool chooseWindowSystem();
 void nameApplication();
 // Says on standard error, and is false, when there is no display to put the windows on.
 bool hasDisplay();
+// Says on standard error, and is false, when libespeak-ng cannot speak with the named voice.
+bool voiceSpeaks(const std::string& name);

@@ -15,13 +15,15 @@ constexpr TestNumber othersInResetOrder[TestNumber::count][TestNumber::count - 1
 };
 } // namespace
 
-ScreenSet::ScreenSet(const Platform& platform, PortIo& ports, std::span<const QuestionBank> banks)
+ScreenSet::ScreenSet(const Platform& platform, PortIo& ports, ReadAloud reading,
+                     std::span<const QuestionBank> banks)
     : Shell(platform), ports(ports), intro(*this, *this, int(banks.size())),
       menu(*this, *this, intro, int(banks.size())) {
     for (TestNumber test : TestNumber::all())
         if (test.index() < banks.size())
             tests.push_back(
-                std::make_unique<TestScreen>(*this, *this, ports, test, banks[test.index()]));
+                std::make_unique<TestScreen>(*this, *this, ports, reading, test,
+                                             banks[test.index()]));
 }
 
 ScreenSet::~ScreenSet() = default;

@@ -20,7 +20,7 @@ class ScreenSet final : public Shell, public Navigation {
     Q_OBJECT
   public:
     // One test screen for each bank, up to five: the built-in tests or a teacher's.
-    ScreenSet(const Platform& platform, PortIo& ports,
+    ScreenSet(const Platform& platform, PortIo& ports, ReadAloud reading,
               std::span<const QuestionBank> banks = builtInBanks());
     ~ScreenSet() override;
 

@@ -11,7 +11,7 @@ namespace {
 // tick runs the next step. The judging step starts four tones one after another on TimerSound:
 // each tone's tick ends it and starts the next, while tmrR ticks on, so step 32 comes during the
 // tones; the last tone's end shows lblNext, 6.4 s after a right pick and 6.7 s after a wrong one.
-enum class Action { Show, Hide, Judge, DarkenLamps };
+enum class Action { Show, Hide, ReadRightSentence, Judge, DarkenLamps };
 struct Step {
     int step;
     Action action;
@@ -27,6 +27,7 @@ constexpr Step feedback[] = {
     {20, Action::Show, "lblP"},
     {20, Action::Hide, "lblWrong"},
     {20, Action::Show, "lblCorrect"},
+    {20, Action::ReadRightSentence},
     {26, Action::Show, "Line1"},
     {27, Action::Hide, "Line1"},
     {27, Action::Show, "Line2"},
@@ -80,6 +81,9 @@ void TestScreen::tmrR_Timer() {
         case Action::Show:
         case Action::Hide:
             stepControls[i]->setVisible(feedback[i].action == Action::Show);
+            break;
+        case Action::ReadRightSentence:
+            readAloud(rightSentenceToSay());
             break;
         case Action::Judge:
             judge();

@@ -26,4 +26,5 @@ void TestScreen::present(const Question& question, bool last) {
     lblWrong->setCaption(shown(question.wrongSentence));
     if (last)
         lblNext->setCaption("The test is over, click here to see comment.");
+    readAloud(questionToSay());
 }

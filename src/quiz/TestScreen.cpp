@@ -8,15 +8,16 @@
 #include "shell/TextBox.h"
 #include "shell/Timer.h"
 #include "sound/PortIo.h"
+#include "speech/Voice.h"
 
 namespace {
 constexpr const char* screenNames[TestNumber::count] = {"frm1", "frm2", "frm3", "frm4", "frm5"};
 } // namespace
 
-TestScreen::TestScreen(Shell& shell, Navigation& navigation, PortIo& ports, TestNumber test,
-                       const QuestionBank& bank)
+TestScreen::TestScreen(Shell& shell, Navigation& navigation, PortIo& ports, ReadAloud reading,
+                       TestNumber test, const QuestionBank& bank)
     : Screen(shell, screenNames[test.index()], testForm(test)), navigation(navigation),
-      ports(ports), testNumber(test), bank(bank) {}
+      ports(ports), reading(reading), testNumber(test), bank(bank) {}
 
 void TestScreen::bindControls() {
     // A reloaded screen starts its test afresh, as its controls do.
@@ -58,14 +59,22 @@ void TestScreen::Form_Load() {
     shell.centre(*this);
 }
 
-// The tones go with their screen: the rest belong to a test that is gone, and a speaker left on
-// would sound on.
+// The tones and the voice go with their screen: the rest belong to a test that is gone, and a
+// speaker left on would sound on.
 void TestScreen::unloading() {
+    reading.voice.stop();
     tonesLeft = {};
     if (!toneDone) {
         toneDone = true;
         ports.switchSpeakerOff();
     }
+}
+
+bool TestScreen::screenKey(QKeyCombination key) {
+    if (key != QKeyCombination(Qt::Key_R))
+        return false;
+    sayAgain();
+    return true;
 }
 
 void TestScreen::lblComment_Click() {
@@ -106,4 +115,5 @@ void TestScreen::endTest() {
     lblWrong->setVisible(false);
     lblComment->setVisible(true);
     chooseComment();
+    readAloud(commentToSay());
 }

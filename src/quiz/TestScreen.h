@@ -3,10 +3,12 @@
 #include "questions/Question.h"
 #include "questions/TestNumber.h"
 #include "quiz/QuizState.h"
+#include "quiz/ReadAloud.h"
 #include "shell/Screen.h"
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 class Control;
@@ -18,8 +20,8 @@ class PortIo;
 class TestScreen final : public Screen {
     Q_OBJECT
   public:
-    TestScreen(Shell& shell, Navigation& navigation, PortIo& ports, TestNumber test,
-               const QuestionBank& bank);
+    TestScreen(Shell& shell, Navigation& navigation, PortIo& ports, ReadAloud reading,
+               TestNumber test, const QuestionBank& bank);
 
     // One tone of the feedback: its pitch, and how long TimerSound lets it sound.
     struct Tone {
@@ -31,6 +33,7 @@ class TestScreen final : public Screen {
     void bindControls() override;
     void Form_Load() override;
     void unloading() override;
+    bool screenKey(QKeyCombination key) override;
 
     // The test flow.
     void lblComment_Click();
@@ -55,12 +58,20 @@ class TestScreen final : public Screen {
     void chooseComment();
     void claimAward();
 
+    // Reading aloud.
+    std::string questionToSay() const;
+    std::string rightSentenceToSay() const;
+    std::string commentToSay() const;
+    void readAloud(const std::string& text);
+    void sayAgain();
+
     // The tones.
     void PlayTone(double frequency, std::int16_t duration);
     void TimerSound_Timer();
 
     Navigation& navigation;
     PortIo& ports;
+    ReadAloud reading;
     const TestNumber testNumber;
     const QuestionBank& bank;
     QuizState quiz;

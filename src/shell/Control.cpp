@@ -37,7 +37,10 @@ Control::Control(const ControlDef& def, QWidget* client)
     // Only the keyboard moves the focus between controls, so a mouse click changes nothing that
     // a pupil could see.
     setFocusPolicy(def.tabStop ? Qt::TabFocus : Qt::NoFocus);
-    setAccessibleDescription(keyDescription(keyNames(), def.tabStop));
+    setAccessibleDescription(
+        def.description.empty()
+            ? keyDescription(keyNames(), def.tabStop)
+            : QString::fromUtf8(def.description.data(), qsizetype(def.description.size())));
 }
 
 void Control::mousePressEvent(QMouseEvent* event) {

@@ -165,7 +165,7 @@ bool Screen::eventFilter(QObject* watched, QEvent* event) {
         focused->press();
         return true;
     }
-    return takeKey(key, false) || shell.offerKeyToEveryWindow(key);
+    return takeKey(key, false) || screenKey(key) || shell.offerKeyToEveryWindow(key);
 }
 
 bool Screen::takeKeyFromAnyWindow(QKeyCombination key) {

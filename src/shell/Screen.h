@@ -59,6 +59,9 @@ class Screen : public QObject {
     virtual void Form_Load() = 0;
     // The window is about to go: whatever the screen set going on its controls ends now.
     virtual void unloading() {}
+    // A key that no control of the screen answers to, for the screen itself: true when it took
+    // it.
+    virtual bool screenKey(QKeyCombination) { return false; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Shell& shell;

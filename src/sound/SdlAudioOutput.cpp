@@ -1,5 +1,6 @@
 #include "sound/SdlAudioOutput.h"
 
+#include "sound/Mixer.h"
 #include "sound/OutputFormat.h"
 
 #include <span>
@@ -50,4 +51,5 @@ void SDLCALL SdlAudioOutput::pull(void* self, Uint8* stream, int bytes) {
     const std::span<float> samples(reinterpret_cast<float*>(stream),
                                    static_cast<std::size_t>(bytes) / sizeof(float));
     output.renderer.render(samples, output.clock.now());
+    Mixer::soundCard().mixInto(samples);
 }

@@ -5,7 +5,8 @@
 #include "sound/SpeakerRenderer.h"
 
 // The sound card, through SDL's audio subsystem only: opened once, fed by SDL's audio thread
-// pulling samples from the renderer, closed when this is destroyed.
+// pulling samples from the renderer with the other sounds of the mix added, closed when this is
+// destroyed.
 class SdlAudioOutput {
   public:
     // Short enough that a port write is heard within 30 ms, long enough that a busy computer

@@ -42,6 +42,12 @@ SdlLibrary load() {
     find(library, sdl.pauseAudioDevice, "SDL_PauseAudioDevice");
     find(library, sdl.closeAudioDevice, "SDL_CloseAudioDevice");
     find(library, sdl.tlsCleanup, "SDL_TLSCleanup");
+    find(library, sdl.newAudioStream, "SDL_NewAudioStream");
+    find(library, sdl.audioStreamPut, "SDL_AudioStreamPut");
+    find(library, sdl.audioStreamGet, "SDL_AudioStreamGet");
+    find(library, sdl.audioStreamFlush, "SDL_AudioStreamFlush");
+    find(library, sdl.audioStreamClear, "SDL_AudioStreamClear");
+    find(library, sdl.freeAudioStream, "SDL_FreeAudioStream");
     return sdl;
 }
 } // namespace

@@ -14,6 +14,12 @@ struct SdlLibrary {
     decltype(&SDL_PauseAudioDevice) pauseAudioDevice;
     decltype(&SDL_CloseAudioDevice) closeAudioDevice;
     decltype(&SDL_TLSCleanup) tlsCleanup;
+    decltype(&SDL_NewAudioStream) newAudioStream;
+    decltype(&SDL_AudioStreamPut) audioStreamPut;
+    decltype(&SDL_AudioStreamGet) audioStreamGet;
+    decltype(&SDL_AudioStreamFlush) audioStreamFlush;
+    decltype(&SDL_AudioStreamClear) audioStreamClear;
+    decltype(&SDL_FreeAudioStream) freeAudioStream;
 
     // Loads the library on the first call and keeps it for the rest of the run. Throws
     // std::runtime_error, with the loader's reason, when it is missing or incomplete.

@@ -2,6 +2,7 @@
 
 #include "ManualClock.h"
 #include "RecordingPorts.h"
+#include "RecordingVoice.h"
 #include "WindowClick.h"
 #include "program/ScreenSet.h"
 #include "shell/Label.h"
@@ -35,15 +36,21 @@ struct Harness {
     ManualClock clock;
     RecordingPorts ports;
     RecordingUrlOpener urls;
+    RecordingVoice voice;
     int displayWidth = 1024;
     ScreenSet screens;
 
     Harness() : Harness(clock, ports) {}
     // A teacher's tests instead of the built-in ones.
     explicit Harness(std::span<const QuestionBank> banks) : Harness(clock, ports, banks) {}
+    // Every text read aloud as it appears, as with --read-aloud.
+    struct ReadingAloud {};
+    explicit Harness(ReadingAloud, std::span<const QuestionBank> banks = builtInBanks())
+        : Harness(clock, ports, banks, true) {}
     Harness(Clock& runningClock, PortIo& speaker,
-            std::span<const QuestionBank> banks = builtInBanks())
-        : screens({runningClock, urls, [this] { return displayWidth; }}, speaker, banks) {
+            std::span<const QuestionBank> banks = builtInBanks(), bool readingAloud = false)
+        : screens({runningClock, urls, [this] { return displayWidth; }}, speaker,
+                  {voice, readingAloud}, banks) {
         quietenUnraisableWindows();
     }
     ~Harness() { flushClosedWindows(); }

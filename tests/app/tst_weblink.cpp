@@ -63,7 +63,8 @@ void WebLinkTest::nothingThePupilDoesChangesTheAddress() {
     SilentPorts ports;
     DesktopUrlOpener opener;
     quietenUnraisableWindows();
-    ScreenSet shell({clock, opener, [] { return 1024; }}, ports);
+    RecordingVoice voice;
+    ScreenSet shell({clock, opener, [] { return 1024; }}, ports, {voice});
     shell.start();
     Label& link = shell.frmIntro().label("lblWeb");
     const QString caption = link.caption();
