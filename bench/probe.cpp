@@ -378,9 +378,13 @@ int main(int argc, char* argv[]) {
     if (mode == "close")
         return closeDuringTone();
     if (mode == "timing")
-    if (mode == "read-xml")
-        return readMoodleExports();
-    if (mode == "memory" || mode == "memory-silent" || mode == "memory-read-aloud")
-        return memory(mode != "memory-silent", mode == "memory-read-aloud");
+        return runTiming(argc > 2 ? QByteArray(argv[2]).toInt() : 20,
+                         argc > 3 && QByteArray(argv[3]) == "read-aloud");
+    if (mode == "speech")
+        return speechLatency();
+    std::fprintf(stderr,
+                 "usage: bench_probe startup [FILE]|read|read-xml|memory|memory-silent|"
+                 "memory-read-aloud|feedback|idle|road|close|timing [answers [read-aloud]]|"
+                 "speech\n");
     return 2;
 }
