@@ -1,16 +1,12 @@
 #include "sound/SdlLibrary.h"
 
+#include "sound/LoadedLibrary.h"
+
 #include <dlfcn.h>
 #include <stdexcept>
 #include <string>
 
 namespace {
-template <typename Function> void find(void* library, Function& function, const char* name) {
-    function = reinterpret_cast<Function>(dlsym(library, name));
-    if (!function)
-        throw std::runtime_error(std::string("SDL has no ") + name);
-}
-
 void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 // Where no sound server answers, SDL falls back to ALSA, which prints every step of its failed
@@ -34,20 +30,20 @@ SdlLibrary load() {
         throw std::runtime_error(dlerror());
     quietAlsa();
     SdlLibrary sdl{};
-    find(library, sdl.setHint, "SDL_SetHint");
-    find(library, sdl.getError, "SDL_GetError");
-    find(library, sdl.initSubSystem, "SDL_InitSubSystem");
-    find(library, sdl.quitSubSystem, "SDL_QuitSubSystem");
-    find(library, sdl.openAudioDevice, "SDL_OpenAudioDevice");
-    find(library, sdl.pauseAudioDevice, "SDL_PauseAudioDevice");
-    find(library, sdl.closeAudioDevice, "SDL_CloseAudioDevice");
-    find(library, sdl.tlsCleanup, "SDL_TLSCleanup");
-    find(library, sdl.newAudioStream, "SDL_NewAudioStream");
-    find(library, sdl.audioStreamPut, "SDL_AudioStreamPut");
-    find(library, sdl.audioStreamGet, "SDL_AudioStreamGet");
-    find(library, sdl.audioStreamFlush, "SDL_AudioStreamFlush");
-    find(library, sdl.audioStreamClear, "SDL_AudioStreamClear");
-    find(library, sdl.freeAudioStream, "SDL_FreeAudioStream");
+    findFunction(library, "SDL", sdl.setHint, "SDL_SetHint");
+    findFunction(library, "SDL", sdl.getError, "SDL_GetError");
+    findFunction(library, "SDL", sdl.initSubSystem, "SDL_InitSubSystem");
+    findFunction(library, "SDL", sdl.quitSubSystem, "SDL_QuitSubSystem");
+    findFunction(library, "SDL", sdl.openAudioDevice, "SDL_OpenAudioDevice");
+    findFunction(library, "SDL", sdl.pauseAudioDevice, "SDL_PauseAudioDevice");
+    findFunction(library, "SDL", sdl.closeAudioDevice, "SDL_CloseAudioDevice");
+    findFunction(library, "SDL", sdl.tlsCleanup, "SDL_TLSCleanup");
+    findFunction(library, "SDL", sdl.newAudioStream, "SDL_NewAudioStream");
+    findFunction(library, "SDL", sdl.audioStreamPut, "SDL_AudioStreamPut");
+    findFunction(library, "SDL", sdl.audioStreamGet, "SDL_AudioStreamGet");
+    findFunction(library, "SDL", sdl.audioStreamFlush, "SDL_AudioStreamFlush");
+    findFunction(library, "SDL", sdl.audioStreamClear, "SDL_AudioStreamClear");
+    findFunction(library, "SDL", sdl.freeAudioStream, "SDL_FreeAudioStream");
     return sdl;
 }
 } // namespace

@@ -1,5 +1,7 @@
 #include "speech/EspeakLibrary.h"
 
+#include "sound/LoadedLibrary.h"
+
 #include <dlfcn.h>
 #include <stdexcept>
 #include <string>
@@ -8,22 +10,16 @@ namespace {
 // How much speech the engine hands over at a time: the first sound of a sentence waits for one.
 constexpr int chunkMs = 40;
 
-template <typename Function> void find(void* library, Function& function, const char* name) {
-    function = reinterpret_cast<Function>(dlsym(library, name));
-    if (!function)
-        throw std::runtime_error(std::string("libespeak-ng has no ") + name);
-}
-
 EspeakLibrary load() {
     void* library = dlopen("libespeak-ng.so.1", RTLD_NOW | RTLD_LOCAL);
     if (!library)
         throw std::runtime_error(dlerror());
     EspeakLibrary espeak{};
-    find(library, espeak.initialize, "espeak_Initialize");
-    find(library, espeak.setSynthCallback, "espeak_SetSynthCallback");
-    find(library, espeak.setVoiceByName, "espeak_SetVoiceByName");
-    find(library, espeak.setParameter, "espeak_SetParameter");
-    find(library, espeak.synth, "espeak_Synth");
+    findFunction(library, "libespeak-ng", espeak.initialize, "espeak_Initialize");
+    findFunction(library, "libespeak-ng", espeak.setSynthCallback, "espeak_SetSynthCallback");
+    findFunction(library, "libespeak-ng", espeak.setVoiceByName, "espeak_SetVoiceByName");
+    findFunction(library, "libespeak-ng", espeak.setParameter, "espeak_SetParameter");
+    findFunction(library, "libespeak-ng", espeak.synth, "espeak_Synth");
     espeak.sampleRate =
         espeak.initialize(AUDIO_OUTPUT_SYNCHRONOUS, chunkMs, nullptr, espeakINITIALIZE_DONT_EXIT);
     if (espeak.sampleRate <= 0)
