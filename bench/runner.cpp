@@ -12,6 +12,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <thread>
@@ -121,14 +122,18 @@ int main(int argc, char* argv[]) {
     const QString tenMoodleQuestions = QStringLiteral(VELMORA_SOURCE_DIR "/bench/was-or-were.xml");
     QList<double> velmoraStart, baselineStart, captionStart, screensStart, teacherStart,
         moodleStart, velmoraPeak, baselinePeak, captionPeak, screensPeak, teacherPeak, moodlePeak;
+    std::array startUps{
+        std::tuple{baseline, QStringList{""}, &baselineStart, &baselinePeak},
+        std::tuple{baseline, QStringList{"caption"}, &captionStart, &captionPeak},
+        std::tuple{baseline, QStringList{"screens"}, &screensStart, &screensPeak},
+        std::tuple{probe, QStringList{"startup"}, &velmoraStart, &velmoraPeak},
+        std::tuple{probe, QStringList{"startup", tenQuestions}, &teacherStart, &teacherPeak},
+        std::tuple{probe, QStringList{"startup", tenMoodleQuestions}, &moodleStart, &moodlePeak}};
     for (int i = 0; i < 20; ++i) {
-        for (auto [program, arguments, start, peak] :
-             {std::tuple{baseline, QStringList{""}, &baselineStart, &baselinePeak},
-              {baseline, QStringList{"caption"}, &captionStart, &captionPeak},
-              {baseline, QStringList{"screens"}, &screensStart, &screensPeak},
-              {probe, QStringList{"startup"}, &velmoraStart, &velmoraPeak},
-              {probe, QStringList{"startup", tenQuestions}, &teacherStart, &teacherPeak},
-              {probe, QStringList{"startup", tenMoodleQuestions}, &moodleStart, &moodlePeak}}) {
+        // A start-up pays for the teardown of the one before it; each round begins one later, so
+        // no program always follows the same one.
+        std::ranges::rotate(startUps, startUps.begin() + 1);
+        for (const auto& [program, arguments, start, peak] : startUps) {
             Run startUp(program, arguments);
             const Figures figures = startUp.figures();
             *start << startUp.msUntil(figures["painted_ns"]);
