@@ -59,10 +59,10 @@ LIBXML2 = $(shell xml2-config --cflags --libs)
 
 # $(call fuzz-run,TARGET,SECONDS,DICTIONARY)
 define fuzz-run
+	@mkdir -p $(FUZZ)/corpus/$(1)
 	clang++ -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror -Isrc \
 	  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
 	  fuzz/$(1).cpp $(FUZZED) $(LIBXML2) -o $(FUZZ)/$(1)
-	@mkdir -p $(FUZZ)/corpus/$(1)
 	$(FUZZ)/$(1) -max_total_time=$(2) -timeout=1 -rss_limit_mb=2048 -dict=fuzz/$(3) \
 	  -artifact_prefix=fuzz/regressions/$(1)- -print_final_stats=1 \
 	  $(FUZZ)/corpus/$(1) fuzz/seeds fuzz/regressions examples
