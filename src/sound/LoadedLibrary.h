@@ -4,8 +4,15 @@
 #include <stdexcept>
 #include <string>
 
-// Finds a function of a library that Velmora opens only when it first needs it, so that a run
-// without sound or speech never loads it. Throws std::runtime_error when it is missing.
+// Libraries that Velmora opens only when it first needs them, so that a run without sound or
+// speech never loads them. Both throw std::runtime_error with what is missing.
+inline void* openLibrary(const char* file) {
+    void* library = dlopen(file, RTLD_NOW | RTLD_LOCAL);
+    if (!library)
+        throw std::runtime_error(dlerror());
+    return library;
+}
+
 template <typename Function>
 void findFunction(void* library, const char* libraryName, Function& function, const char* name) {
     function = reinterpret_cast<Function>(dlsym(library, name));

@@ -25,9 +25,7 @@ void quietAlsa() {
 
 SdlLibrary load() {
     // Never closed: SDL's audio thread and its sound-server connections live until the end.
-    void* library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-    if (!library)
-        throw std::runtime_error(dlerror());
+    void* library = openLibrary("libSDL2-2.0.so.0");
     quietAlsa();
     SdlLibrary sdl{};
     findFunction(library, "SDL", sdl.setHint, "SDL_SetHint");

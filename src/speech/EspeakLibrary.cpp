@@ -2,7 +2,6 @@
 
 #include "sound/LoadedLibrary.h"
 
-#include <dlfcn.h>
 #include <stdexcept>
 #include <string>
 
@@ -11,9 +10,7 @@ namespace {
 constexpr int chunkMs = 40;
 
 EspeakLibrary load() {
-    void* library = dlopen("libespeak-ng.so.1", RTLD_NOW | RTLD_LOCAL);
-    if (!library)
-        throw std::runtime_error(dlerror());
+    void* library = openLibrary("libespeak-ng.so.1");
     EspeakLibrary espeak{};
     findFunction(library, "libespeak-ng", espeak.initialize, "espeak_Initialize");
     findFunction(library, "libespeak-ng", espeak.setSynthCallback, "espeak_SetSynthCallback");
