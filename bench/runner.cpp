@@ -15,6 +15,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <random>
 #include <thread>
 #include <tuple>
 
@@ -129,10 +130,11 @@ int main(int argc, char* argv[]) {
         std::tuple{probe, QStringList{"startup"}, &velmoraStart, &velmoraPeak},
         std::tuple{probe, QStringList{"startup", tenQuestions}, &teacherStart, &teacherPeak},
         std::tuple{probe, QStringList{"startup", tenMoodleQuestions}, &moodleStart, &moodlePeak}};
+    std::mt19937 order(20);
     for (int i = 0; i < 20; ++i) {
-        // A start-up pays for the teardown of the one before it; each round begins one later, so
-        // no program always follows the same one.
-        std::ranges::rotate(startUps, startUps.begin() + 1);
+        // A start-up pays for the teardown of the one before it: each round has an order of its
+        // own, the same in every run, so that no program always follows the same one.
+        std::ranges::shuffle(startUps, order);
         for (const auto& [program, arguments, start, peak] : startUps) {
             Run startUp(program, arguments);
             const Figures figures = startUp.figures();
