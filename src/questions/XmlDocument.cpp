@@ -23,6 +23,14 @@ struct ParseEvents {
     bool stopAtRoot = false;
 };
 
+// libxml2 2.12 hands error handlers a const error; earlier versions a mutable one. The handlers
+// take whichever the installed headers declare.
+template <class Handler> struct HandledError;
+template <class Error> struct HandledError<void (*)(void*, Error*)> {
+    using type = Error;
+};
+using XmlError = HandledError<xmlStructuredErrorFunc>::type;
+
 xmlParserCtxt* contextOf(void* userData) {
     return static_cast<xmlParserCtxt*>(userData);
 }
@@ -42,7 +50,7 @@ std::string oneLineReason(const char* message) {
 }
 
 // Keeps the first error, which names the fault; the ones after it follow from it.
-void keepFirstError(void* userData, xmlError* error) {
+void keepFirstError(void* userData, XmlError* error) {
     ParseEvents& events = eventsOf(contextOf(userData));
     if (error->level >= XML_ERR_ERROR && !events.firstError)
         events.firstError = Finding{error->line, oneLineReason(error->message)};
@@ -79,7 +87,7 @@ void startElement(void* userData, const xmlChar* localName, const xmlChar* prefi
 class QuietEncodingLayer {
   public:
     QuietEncodingLayer() : handler(xmlStructuredError), handlerData(xmlStructuredErrorContext) {
-        xmlSetStructuredErrorFunc(nullptr, [](void*, xmlError*) {});
+        xmlSetStructuredErrorFunc(nullptr, [](void*, XmlError*) {});
     }
     ~QuietEncodingLayer() { xmlSetStructuredErrorFunc(handlerData, handler); }
     QuietEncodingLayer(const QuietEncodingLayer&) = delete;
