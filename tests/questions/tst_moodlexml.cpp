@@ -185,14 +185,13 @@ void MoodleXmlTest::aFileVelmoraCannotReadIsRefusedInOneLine_data() {
 
     QTest::newRow("cut short")
         << QByteArray("<?xml version=\"1.0\"?>\n<quiz>\n<question type=\"cloze\">\n<quest")
-        << "4: the XML is not well-formed: Couldn't find end of Start Tag quest line 4";
+        << "4: the XML is not well-formed: ";
     QTest::newRow("tags crossed")
         << quiz("<question>\n<name></question></name>\n")
-        << "4: the XML is not well-formed: Opening and ending tag mismatch: name line 4 and "
-           "question";
+        << "4: the XML is not well-formed: ";
     QTest::newRow("an HTML entity outside CDATA")
         << quiz("<question type=\"cloze\">\n<questiontext><text>I&nbsp;{1:MC:=am~is}</text>")
-        << "4: the XML is not well-formed: Entity 'nbsp' not defined";
+        << "4: the XML is not well-formed: ";
     QTest::newRow("not a quiz")
         << QByteArray("<?xml version=\"1.0\"?>\n\n<html><body/></html>\n")
         << "3: this XML is not a Moodle quiz export: its root element is <html>, not <quiz>";
@@ -201,14 +200,12 @@ void MoodleXmlTest::aFileVelmoraCannotReadIsRefusedInOneLine_data() {
         << "2: a <!DOCTYPE> declaration: Velmora reads XML without DTDs or entities";
     QTest::newRow("an encoding libxml2 does not know")
         << QByteArray("<?xml version=\"1.0\" encoding=\"KOI8-XYZ\"?>\n<quiz/>\n")
-        << "1: the XML is not well-formed: Unsupported encoding KOI8-XYZ";
+        << "1: the XML is not well-formed: ";
     QTest::newRow("not the encoding it declares")
         << QByteArray("\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<quiz>\n\xE9</quiz>\n")
-        << "3: the XML is not well-formed: Input is not proper UTF-8, indicate encoding ! "
-           "Bytes: 0xE9 0x3C 0x2F 0x71";
-    QTest::newRow("no element") << QByteArray("<?xml version=\"1.0\"?>\n")
-                                << "2: the XML is not well-formed: Start tag expected, '<' not "
-                                   "found";
+        << "3: the XML is not well-formed: ";
+    QTest::newRow("no element")
+        << QByteArray("<?xml version=\"1.0\"?>\n") << "2: the XML is not well-formed: ";
 
     const QByteArray opening = "<?xml version=\"1.0\"?>\n<quiz>\n";
     const QByteArray closing = "</quiz>\n";
@@ -225,10 +222,20 @@ void MoodleXmlTest::aFileVelmoraCannotReadIsRefusedInOneLine_data() {
         << QByteArray(qsizetype(largestGiftFile) + 1, '\n') << "0: the file is larger than 1 MiB";
 }
 
+// A refusal that ends in ": " is followed by libxml2's own reason, worded by its version: the
+// line and that a reason follows, on the same line, are what Velmora answers for.
 void MoodleXmlTest::aFileVelmoraCannotReadIsRefusedInOneLine() {
     QFETCH(QByteArray, file);
+    QFETCH(QString, refusal);
     const TeacherTests tests = read(file);
-    QTEST(shown(tests.refusal()), "refusal");
+    const QString shownRefusal = shown(tests.refusal());
+    if (refusal.endsWith(": ")) {
+        QVERIFY2(shownRefusal.startsWith(refusal) && shownRefusal.size() > refusal.size() &&
+                     !shownRefusal.contains('\n'),
+                 qPrintable(shownRefusal));
+    } else {
+        QCOMPARE(shownRefusal, refusal);
+    }
     QVERIFY(tests.findings().empty());
 }
 
