@@ -4,14 +4,19 @@ SANITIZE := build/sanitize
 CONFIGURE := cmake -G Ninja -DVELMORA_WERROR=ON
 TEST_ENV := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
-.PHONY: run test bench bench-quick package pictures fuzz build deps clean
+.PHONY: run test check bench bench-quick package pictures fuzz build configure deps clean
 
-# `make run FILE=examples/was-or-were.gift` plays a teacher's tests instead of Velmora's own.
-run: build
+# `make run FILE=examples/was-or-were.gift` plays a teacher's tests instead of Velmora's own. It
+# builds the program alone: nothing of the test suite stands between a newcomer and a window.
+run: configure
+	cmake --build $(RELEASE) --target velmora
 	$(RELEASE)/src/velmora $(FILE)
 
-test: build
+# The release build's suite; `make test` runs it, then the same suite built with sanitizers.
+check: build
 	cd $(RELEASE) && $(TEST_ENV) ctest --output-on-failure
+
+test: check
 	@[ -f $(SANITIZE)/build.ninja ] || $(CONFIGURE) -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
 	cmake --build $(SANITIZE)
 	cd $(SANITIZE) && $(TEST_ENV) ASAN_OPTIONS=detect_leaks=1 \
@@ -75,9 +80,11 @@ fuzz:
 	$(call fuzz-run,moodle_xml,120,moodle-xml.dict)
 	$(call fuzz-run,cloze,60,cloze.dict)
 
-build: deps
-	@[ -f $(RELEASE)/build.ninja ] || $(CONFIGURE) -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
+build: configure
 	cmake --build $(RELEASE)
+
+configure: deps
+	@[ -f $(RELEASE)/build.ninja ] || $(CONFIGURE) -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
 
 deps:
 	@tools/install-deps
