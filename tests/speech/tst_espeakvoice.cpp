@@ -1,5 +1,6 @@
 // The voice of libespeak-ng as the sound card hears it: a text is heard soon after it is asked
-// for, a stop silences it at once, and a voice that is not there is named.
+// for, a stop silences it at once and forgets what was asked for before it, and a voice that is
+// not there is named.
 #include "sound/Mixer.h"
 #include "speech/EspeakVoice.h"
 
@@ -60,6 +61,26 @@ class EspeakVoiceTest : public QObject {
 
         voice.say("I … a girl. am, or is?");
         QVERIFY(heardWithin(2s));
+    }
+
+    void aTextAskedForJustBeforeAStopIsNeverSaid_data() {
+        QTest::addColumn<QString>("saying");
+        QTest::newRow("before the voice has started") << QString();
+        QTest::newRow("while the voice says another")
+            << "The cats were in the garden. The dogs were in the house. The birds were in the "
+               "trees, and the fish were in the pond.";
+    }
+    void aTextAskedForJustBeforeAStopIsNeverSaid() {
+        QFETCH(QString, saying);
+        EspeakVoice voice;
+        if (!saying.isEmpty()) {
+            voice.say(saying.toStdString());
+            QVERIFY(heardWithin(2s));
+        }
+        voice.say("I am a girl.");
+        voice.stop();
+        // As long as any text may take to be heard, the first of a voice too.
+        QVERIFY(!heardWithin(2s));
     }
 };
 
