@@ -26,7 +26,6 @@ class Clock {
     virtual std::unique_ptr<ClockTimer> createTimer(std::function<void()> onTick,
                                                     TimerPrecision precision) = 0;
     // How long after its due moment the tick now running came, for whatever stamps what the tick
-    // does with the time it belongs to; nothing outside a tick. Ticks of time advanced by hand
-    // always come when they are due.
+    // does with the time it belongs to; nothing outside a tick.
     virtual std::chrono::nanoseconds lateness() const { return {}; }
 };

@@ -1,4 +1,5 @@
 // A test from its start prompt to its comment, driven as a pupil drives it.
+#include "../sound/RenderedSpeaker.h"
 #include "ExpectedQuestions.h"
 #include "Harness.h"
 #include "ToneListener.h"
@@ -6,9 +7,13 @@
 #include "shell/Line.h"
 #include "shell/Shape.h"
 #include "shell/Timer.h"
+#include "sound/BackgroundSpeaker.h"
+#include "sound/EmulatedSpeaker.h"
 
 #include <QSignalSpy>
 #include <optional>
+
+using namespace std::chrono_literals;
 
 namespace {
 const char* const feedbackControls[] = {"lblQuestion", "lblCorrect", "lblWrong", "lblCheck", "lblR",
@@ -44,6 +49,47 @@ struct Moment {
     QStringList shown;
 };
 
+// When, in ms after a pick, the machine is busy, and for how long.
+using BusySpells = QList<QPair<int, int>>;
+
+// The emulated speaker's time base, on the manual clock: a late tick's writes are made late.
+struct ManualTime final : MonotonicClock {
+    explicit ManualTime(const ManualClock& clock) : clock(clock) {}
+    nanoseconds now() const override { return clock.now() * 1ms; }
+    const ManualClock& clock;
+};
+
+struct NotedChanges final : SpeakerChangeSink {
+    void post(const SpeakerChange& change) override { changes.push_back(change); }
+    std::vector<SpeakerChange> changes;
+};
+
+// How long each stretch of one pitch lasts in the sound, in ms. Tones back to back make one
+// sound, which changes pitch where a 3.9 kHz tone meets a 440 Hz one: a sample lies in a high
+// stretch when at least five rising zero crossings fall within 1.25 ms either side of it.
+QList<double> pitchStretchesMs(const std::vector<float>& samples) {
+    constexpr std::size_t reach = outputSampleRate / 800;
+    std::vector<int> crossingsBefore(samples.size() + 1, 0);
+    for (std::size_t i = 1; i < samples.size(); ++i)
+        crossingsBefore[i + 1] =
+            crossingsBefore[i] + (samples[i - 1] < 0.0f && samples[i] >= 0.0f ? 1 : 0);
+    const auto high = [&](std::size_t i) {
+        return crossingsBefore[std::min(i + reach, samples.size())] -
+                   crossingsBefore[i - std::min(i, reach)] >=
+               5;
+    };
+    QList<double> lengths;
+    for (const Extent sound : tonesIn(samples)) {
+        std::size_t stretchStart = sound.first;
+        for (std::size_t i = sound.first + 1; i <= sound.last; ++i)
+            if (high(i) != high(i - 1)) {
+                lengths << Extent{stretchStart, i - 1}.lengthMs();
+                stretchStart = i;
+            }
+        lengths << Extent{stretchStart, sound.last}.lengthMs();
+    }
+    return lengths;
+}
 } // namespace
 
 class TestRoadTest : public QObject {
@@ -53,6 +99,8 @@ class TestRoadTest : public QObject {
     void aRightPickStepByStep();
     void aWrongPickStepByStep();
     void theTonesSoundTheirPitchesAndLengthsBeforeTheNextLabel();
+    void lateTicksLeaveTheTonesTheirLengths_data();
+    void lateTicksLeaveTheTonesTheirLengths();
     void everyPickRestartsTheFeedbackTimer();
     void tenPicksAddUpToAHundred();
     void theCommentFollowsTheScore_data();
@@ -183,6 +231,49 @@ void TestRoadTest::theTonesSoundTheirPitchesAndLengthsBeforeTheNextLabel() {
         QVERIFY(screen.label("lblNext").visible());
         QVERIFY(!ports.speakerBitsSet());
     }
+}
+
+void TestRoadTest::lateTicksLeaveTheTonesTheirLengths_data() {
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<BusySpells>("busy");
+    QTest::addColumn<QList<double>>("stretchesMs");
+
+    // The judging tick and every tick that ends a tone come late, each by its own amount.
+    QTest::newRow("right") << true
+                           << BusySpells{{5800, 8}, {5900, 13}, {6100, 5}, {6200, 11}, {6400, 9}}
+                           << QList<double>{100, 200, 100, 200};
+    // Four tones of one pitch make one sound of 900 ms.
+    QTest::newRow("wrong") << false
+                           << BusySpells{{5800, 6}, {6200, 13}, {6250, 5}, {6650, 11}, {6700, 17}}
+                           << QList<double>{900};
+    QTest::newRow("wrong, a tick later than the next tone is long")
+        << false << BusySpells{{5800, 6}, {6200, 70}} << QList<double>{900};
+}
+
+void TestRoadTest::lateTicksLeaveTheTonesTheirLengths() {
+    QFETCH(bool, right);
+    QFETCH(BusySpells, busy);
+    QFETCH(QList<double>, stretchesMs);
+    ManualClock clock;
+    const ManualTime time(clock);
+    NotedChanges noted;
+    BackgroundSpeaker speaker([&]() -> std::unique_ptr<PortIo> {
+        return std::make_unique<EmulatedSpeaker>(time, noted);
+    });
+    Harness h(clock, speaker);
+    TestScreen& screen = h.startTest(2);
+    h.pick(screen, right);
+    for (const auto& [at, ms] : busy)
+        clock.holdUp(clock.now() + at, ms);
+    clock.advance(7500);
+
+    const QList<double> heard = pitchStretchesMs(render(noted.changes, clock.now() * 1ms).samples);
+    QStringList lengths;
+    for (double ms : heard)
+        lengths << QString::number(ms);
+    QVERIFY2(heard.size() == stretchesMs.size(), qPrintable(lengths.join(' ')));
+    for (qsizetype i = 0; i < heard.size(); ++i)
+        QVERIFY2(std::abs(heard[i] - stretchesMs[i]) <= 2.0, qPrintable(lengths.join(' ')));
 }
 
 void TestRoadTest::everyPickRestartsTheFeedbackTimer() {

@@ -12,7 +12,7 @@ class ManualClock::Timer final : public ClockTimer {
 
     void start(int intervalMs) override {
         interval = intervalMs;
-        due = clock.nowMs + intervalMs;
+        due = clock.tickDue.value_or(clock.nowMs) + intervalMs;
         order = ++clock.armings;
         running = intervalMs > 0;
     }
@@ -39,20 +39,38 @@ ManualClock::Timer* ManualClock::nextDue() const {
     return next;
 }
 
+std::int64_t ManualClock::arrival(const Timer& timer) const {
+    std::int64_t at = timer.due;
+    for (const HeldUp& busy : heldUp)
+        if (at >= busy.from && at < busy.until)
+            at = busy.until;
+    return at;
+}
+
 void ManualClock::fire(Timer& timer) {
-    nowMs = std::max(nowMs, timer.due);
+    nowMs = std::max(nowMs, arrival(timer));
+    tickDue = timer.due;
     timer.due += timer.interval;
     timer.order = ++armings;
     // The tick may destroy the timer (a screen closed from a handler): it is not touched after.
     timer.onTick();
+    tickDue.reset();
+}
+
+std::chrono::nanoseconds ManualClock::lateness() const {
+    return std::chrono::milliseconds(tickDue ? nowMs - *tickDue : 0);
 }
 
 void ManualClock::advance(std::int64_t ms) {
     const std::int64_t target = nowMs + ms;
     while (Timer* next = nextDue()) {
-        if (next->due > target)
+        if (arrival(*next) > target)
             break;
         fire(*next);
     }
     nowMs = std::max(nowMs, target);
+}
+
+void ManualClock::holdUp(std::int64_t at, std::int64_t ms) {
+    heldUp.push_back({at, at + ms});
 }
