@@ -50,9 +50,11 @@ inline void checkTeacherTests(TeacherTests read) {
     const TeacherTests tests = std::move(read);
     require(tests.refusal().has_value() == tests.tests().empty());
     require(tests.tests().size() <= 5);
-    for (const QuestionBank& test : tests.tests())
+    for (const QuestionBank& test : tests.tests()) {
+        require(!test.empty() && test.size() <= longestTest);
         for (const Question& question : test)
             checkQuestion(question);
+    }
     require(std::is_sorted(tests.findings().begin(), tests.findings().end(),
                            [](const Finding& a, const Finding& b) { return a.line < b.line; }));
     require(tests.questionsSkipped() >= 0);

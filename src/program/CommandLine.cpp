@@ -35,7 +35,8 @@ void describeCommandLine(QCommandLineParser& parser) {
     parser.addPositionalArgument(
         "FILE",
         "A teacher's tests, a GIFT file or a Moodle XML export (told apart by what it holds): "
-        "up to five tests of ten two-choice gapped sentences, played instead of Velmora's own.",
+        "up to five tests of up to ten two-choice gapped sentences each, played instead of "
+        "Velmora's own.",
         "[FILE]");
 }
 

@@ -1,5 +1,7 @@
 #include "program/TeacherReport.h"
 
+#include "questions/Question.h"
+
 #include <algorithm>
 
 namespace {
@@ -26,9 +28,20 @@ std::vector<std::string> reportLines(std::string_view file, const std::vector<Fi
     return lines;
 }
 
-std::string summaryLine(int tests, int questionsSkipped) {
-    const std::string offered = tests == 0 ? "no test of 10 questions"
-                                           : counted(tests, "test", "tests") + " of 10 questions";
+std::string summaryLine(const std::vector<std::size_t>& testLengths, int questionsSkipped) {
+    const int tests = int(testLengths.size());
+    std::string offered = tests == 0 ? "no test" : counted(tests, "test", "tests");
+    if (std::ranges::count(testLengths, longestTest) == tests) {
+        offered += " of " + std::to_string(longestTest) + " questions";
+    } else {
+        offered += ": ";
+        for (int test = 0; test < tests; ++test)
+            offered +=
+                std::to_string(testLengths[std::size_t(test)]) + (test + 2 < tests    ? ", "
+                                                                  : test + 2 == tests ? " and "
+                                                                                      : "");
+        offered += tests == 1 && testLengths.front() == 1 ? " question" : " questions";
+    }
     const std::string skipped =
         questionsSkipped == 0 ? "no question skipped"
                               : counted(questionsSkipped, "question", "questions") + " skipped";

@@ -16,5 +16,6 @@ std::string reportLine(std::string_view file, const Finding& finding);
 // The findings as report lines, at most reportedFindings of them, then "... and 12 more".
 std::vector<std::string> reportLines(std::string_view file, const std::vector<Finding>& findings);
 
-// The last line of a check: "2 tests of 10 questions; 3 questions skipped".
-std::string summaryLine(int tests, int questionsSkipped);
+// The last line of a check, with each played test's length: "2 tests of 10 questions; 3
+// questions skipped", or "3 tests: 10, 9 and 9 questions; no question skipped".
+std::string summaryLine(const std::vector<std::size_t>& testLengths, int questionsSkipped);

@@ -48,7 +48,10 @@ int checkTeacherFile(const QString& path, char* programName) {
     printLines(set.report, stdout);
     if (!set.playable())
         return exitUnplayableFile;
-    std::puts(summaryLine(int(set.tests.tests().size()), set.tests.questionsSkipped()).c_str());
+    std::vector<std::size_t> lengths;
+    for (const QuestionBank& test : set.tests.tests())
+        lengths.push_back(test.size());
+    std::puts(summaryLine(lengths, set.tests.questionsSkipped()).c_str());
     return exitSuccess;
 }
 

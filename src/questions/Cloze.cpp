@@ -1,7 +1,8 @@
 #include "questions/Cloze.h"
 
+#include "questions/ChoiceWeight.h"
+
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <vector>
 
@@ -121,33 +122,82 @@ std::vector<Subquestion> subquestionsOf(std::string_view text) {
     return found;
 }
 
-// The weight before an answer: = is 100%, %N% is N%, and none is 0%. Nothing when the weight
-// cannot be read.
-std::optional<double> weightOf(std::string_view& answer) {
-    if (answer.starts_with('=')) {
-        answer.remove_prefix(1);
-        return 100;
+// Where the answer that starts at `from` ends: at the first ~ or # after its first character
+// that neither a backslash nor an & stands before, as an entity's # does not end it.
+std::size_t answerEnd(std::string_view answers, std::size_t from) {
+    for (std::size_t at = from; at < answers.size(); ++at) {
+        if (answers[at] == '\\' && at + 1 < answers.size() &&
+            escapable.find(answers[at + 1]) != npos)
+            ++at;
+        else if (at > from && (answers[at] == '~' || answers[at] == '#') && answers[at - 1] != '&')
+            return at;
     }
-    if (!answer.starts_with('%'))
-        return 0;
-    const std::size_t close = answer.find('%', 1);
-    if (close == npos)
-        return std::nullopt;
-    std::string number(answer.substr(1, close - 1));
-    std::ranges::replace(number, ',', '.');
-    double weight = 0;
-    const auto [end, fault] = std::from_chars(number.data(), number.data() + number.size(), weight,
-                                              std::chars_format::fixed);
-    if (fault != std::errc() || end != number.data() + number.size())
-        return std::nullopt;
-    answer.remove_prefix(close + 1);
-    return weight;
+    return answers.size();
 }
 
 struct Choice {
     bool right;
     std::string word;
 };
+
+// The choices of a gap as Moodle reads them. Each may begin with a ~; then = marks it right and
+// %N% weighs it, and without either it is wrong; then come its words and, after a #, its
+// feedback. A choice of blanks only is left out, as Moodle leaves it out.
+class ChoiceReader {
+  public:
+    // One choice from `at` on; returns where the next one starts.
+    std::size_t read(std::string_view answers, std::size_t at);
+    std::variant<std::vector<Choice>, Unplayable> choices() const;
+
+  private:
+    std::vector<Choice> found;
+    std::optional<Unplayable> unplayable;
+};
+
+std::size_t ChoiceReader::read(std::string_view answers, std::size_t at) {
+    if (answers[at] == '~')
+        ++at;
+    std::optional<double> percent;
+    if (answers.substr(at).starts_with('=')) {
+        percent = 100;
+        ++at;
+    } else if (answers.substr(at).starts_with('%')) {
+        const std::size_t close = answers.find('%', at + 1);
+        percent = close == npos ? std::nullopt : percentOf(answers.substr(at + 1, close - at - 1));
+        if (!percent)
+            unplayable = Unplayable{"a weight Velmora cannot read"};
+        at = close == npos ? answers.size() : close + 1;
+    }
+    const std::size_t end = answerEnd(answers, at);
+    const std::string_view answer = trimmed(answers.substr(at, end - at));
+    at = end < answers.size() && answers[end] == '#'
+             ? std::min(findUnescaped(answers, "~", end), answers.size())
+             : end;
+    if (unplayable || answer.empty())
+        return at;
+    if (!percent && (answer.starts_with('=') || answer.starts_with('%')))
+        unplayable = Unplayable{"a blank before = or %, which Moodle reads as part of the word"};
+    else if (choiceWeight(percent.value_or(0)) == ChoiceWeight::PartMarks)
+        unplayable = Unplayable{partMarks};
+    else if (found.size() == 2)
+        unplayable = Unplayable{"three or more choices"};
+    else
+        found.push_back({percent == 100, unescaped(answer)});
+    return at;
+}
+
+std::variant<std::vector<Choice>, Unplayable> ChoiceReader::choices() const {
+    if (unplayable)
+        return *unplayable;
+    const auto rights = std::ranges::count(found, true, &Choice::right);
+    if (rights == 0)
+        return Unplayable{"no right answer"};
+    if (rights == 2)
+        return Unplayable{"two right answers"};
+    if (found.size() < 2)
+        return Unplayable{"no wrong answer"};
+    return found;
+}
 } // namespace
 
 std::variant<ClozeGap, Unplayable> readCloze(std::string_view text) {
@@ -160,29 +210,13 @@ std::variant<ClozeGap, Unplayable> readCloze(std::string_view text) {
     if (gap.type->kind != GapKind::choice)
         return Unplayable{whyNotAChoice[int(gap.type->kind)]};
 
-    std::vector<Choice> choices;
-    for (std::size_t from = 0; from <= gap.answers.size();) {
-        const std::size_t next =
-            std::min(findUnescaped(gap.answers, "~", from), gap.answers.size());
-        std::string_view answer = trimmed(gap.answers.substr(from, next - from));
-        from = next + 1;
-        const std::optional<double> weight = weightOf(answer);
-        if (!weight)
-            return Unplayable{"a weight Velmora cannot read"};
-        if (*weight != 100 && *weight != 0)
-            return Unplayable{"a weight other than 100% or 0%"};
-        answer = answer.substr(0, findUnescaped(answer, "#", 0)); // the feedback
-        std::string word = unescaped(trimmed(answer));
-        if (word.empty())
-            return Unplayable{"an empty choice"};
-        if (choices.size() == 2)
-            return Unplayable{"three or more choices"};
-        choices.push_back({*weight == 100, std::move(word)});
-    }
-    if (choices.size() < 2)
-        return Unplayable{choices.front().right ? "no wrong answer" : "no right answer"};
-    if (choices[0].right == choices[1].right)
-        return Unplayable{choices[0].right ? "two right answers" : "no right answer"};
+    ChoiceReader reader;
+    for (std::size_t at = 0; at < gap.answers.size();)
+        at = reader.read(gap.answers, at);
+    auto read = reader.choices();
+    if (const auto* unplayable = std::get_if<Unplayable>(&read))
+        return *unplayable;
+    auto& choices = std::get<std::vector<Choice>>(read);
     const bool rightFirst = choices[0].right;
     return ClozeGap{text.substr(0, gap.start),
                     text.substr(gap.end),

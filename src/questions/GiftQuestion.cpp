@@ -1,11 +1,13 @@
 #include "questions/GiftQuestion.h"
 
+#include "questions/ChoiceWeight.h"
 #include "questions/GiftText.h"
 #include "questions/HtmlText.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <optional>
 
 namespace {
 using gift::findUnescaped;
@@ -108,56 +110,101 @@ bool isTrueOrFalse(std::string_view answer) {
     return lower == "t" || lower == "f" || lower == "true" || lower == "false";
 }
 
+// The choices of a multiple-choice gap, gathered one at a time.
+class ChoiceList {
+  public:
+    explicit ChoiceList(TextFormat format) : format(format) {}
+
+    // One choice as it stands after its mark, = for right and ~ for a choice with or without
+    // a weight; nothing when the choice leaves its question playable.
+    std::optional<Unplayable> add(char mark, std::string_view choice);
+    std::variant<TwoChoices, Unplayable> two() const;
+
+  private:
+    TextFormat format;
+    TwoChoices kept;
+    int count = 0;
+    int rights = 0;
+};
+
+std::optional<Unplayable> ChoiceList::add(char mark, std::string_view choice) {
+    choice = trimmed(choice);
+    const std::size_t weightEnd = choice.starts_with('%') ? choice.find('%', 1) : npos;
+    const std::optional<double> percent =
+        weightEnd == npos ? std::nullopt : percentOf(choice.substr(1, weightEnd - 1));
+    bool right = mark == '=';
+    if (right && percent)
+        return Unplayable{"a weight after =, which Moodle shows as part of the word"};
+    if (!right && choice.starts_with('%')) {
+        if (!percent)
+            return Unplayable{"a weight Velmora cannot read"};
+        const ChoiceWeight weight = choiceWeight(*percent);
+        if (weight == ChoiceWeight::PartMarks)
+            return Unplayable{partMarks};
+        right = weight == ChoiceWeight::Right;
+        choice.remove_prefix(weightEnd + 1);
+    }
+    auto shown = shownText(format, choice.substr(0, findUnescaped(choice, "#")));
+    if (const auto* unplayable = std::get_if<Unplayable>(&shown))
+        return *unplayable;
+    // Moodle leaves out a choice with no words, as the empty piece its importer cuts before the
+    // = of ~=was.
+    std::string word(trimmed(std::get<std::string>(shown)));
+    if (word.empty())
+        return std::nullopt;
+    if (count == 2)
+        return Unplayable{"three or more choices"};
+    kept[count++] = {right, std::move(word)};
+    rights += right;
+    return std::nullopt;
+}
+
+std::variant<TwoChoices, Unplayable> ChoiceList::two() const {
+    if (rights == 0)
+        return Unplayable{"no right answer"};
+    if (rights == 2)
+        return Unplayable{"two right answers"};
+    if (count < 2)
+        return Unplayable{"no wrong answer"};
+    return kept;
+}
+
+// Where the general feedback starts: Moodle takes the last ####.
+std::size_t generalFeedback(std::string_view gap) {
+    std::size_t last = npos;
+    for (std::size_t at = findUnescaped(gap, "####"); at != npos;
+         at = findUnescaped(gap, "####", at + 1))
+        last = at;
+    return last;
+}
+
 std::variant<TwoChoices, Unplayable> readChoices(TextFormat format, std::string_view gap) {
     gap = trimmed(gap);
     if (gap.empty())
         return Unplayable{"an essay question"};
     if (gap.front() == '#')
         return Unplayable{"a numerical question"};
-    gap = gap.substr(0, findUnescaped(gap, "####")); // the general feedback
-    const std::size_t firstMark = gift::findChoiceMark(gap);
-    if (const std::string_view lead = trimmed(gap.substr(0, firstMark)); !lead.empty())
-        return Unplayable{isTrueOrFalse(trimmed(lead.substr(0, findUnescaped(lead, "#"))))
-                              ? "a true/false question"
-                              : "a choice without = or ~ before it"};
-
-    TwoChoices kept;
-    int count = 0;
-    int rights = 0;
-    bool wrongMarked = false;
-    for (std::size_t mark = firstMark; mark != npos;) {
-        const std::size_t next = gift::findChoiceMark(gap, mark + 1);
-        const std::string_view choice = gap.substr(mark + 1, next - (mark + 1));
-        const bool right = gap[mark] == '=';
-        wrongMarked = wrongMarked || !right;
-        if (findUnescaped(choice, "->") != npos)
+    gap = gap.substr(0, generalFeedback(gap));
+    // Moodle reads a gap as multiple choice only when it holds a ~.
+    if (findUnescaped(gap, "~") == npos) {
+        if (findUnescaped(gap, "=") != npos && findUnescaped(gap, "->") != npos)
             return Unplayable{"a matching question"};
-        if (trimmed(choice).starts_with('%'))
-            return Unplayable{"a percent weight"};
-        auto shown = shownText(format, choice.substr(0, findUnescaped(choice, "#")));
-        if (const auto* unplayable = std::get_if<Unplayable>(&shown))
+        if (isTrueOrFalse(trimmed(gap.substr(0, findUnescaped(gap, "#")))))
+            return Unplayable{"a true/false question"};
+        return Unplayable{"a short-answer question"};
+    }
+    // The text before the first mark is a choice as one after a ~ is.
+    ChoiceList choices(format);
+    std::size_t mark = gift::findChoiceMark(gap);
+    if (auto unplayable = choices.add('~', gap.substr(0, mark)))
+        return *unplayable;
+    while (mark != npos) {
+        const std::size_t next = gift::findChoiceMark(gap, mark + 1);
+        if (auto unplayable = choices.add(gap[mark], gap.substr(mark + 1, next - (mark + 1))))
             return *unplayable;
-        // A mark with nothing before the next mark, as the ~ of ~=was, is an empty choice, not
-        // a wrong answer, and is left out. Moodle's importer itself writes each = as ~= before
-        // it splits the answers at ~, so it cuts an empty piece before every right answer.
-        std::string word(trimmed(std::get<std::string>(shown)));
-        if (!word.empty()) {
-            if (count == 2)
-                return Unplayable{"three or more choices"};
-            kept[count++] = {right, std::move(word)};
-            rights += right;
-        }
         mark = next;
     }
-    if (count == 2 && rights == 1)
-        return kept;
-    if (!wrongMarked)
-        return Unplayable{"a short-answer question"};
-    if (rights == 0)
-        return Unplayable{"no right answer"};
-    if (rights == 2)
-        return Unplayable{"two right answers"};
-    return Unplayable{"no wrong answer"};
+    return choices.two();
 }
 
 // The sentence on either side of the gap, as the screens show it.

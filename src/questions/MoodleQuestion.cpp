@@ -1,5 +1,6 @@
 #include "questions/MoodleQuestion.h"
 
+#include "questions/ChoiceWeight.h"
 #include "questions/Cloze.h"
 #include "questions/HtmlText.h"
 #include "questions/ShuffledSide.h"
@@ -71,17 +72,6 @@ std::variant<Gapped, Unplayable> underscoreGap(std::string& sentence) {
     return Gapped{whole.substr(0, start), whole.substr(end)};
 }
 
-std::optional<double> fractionOf(const xmlNode* answer) {
-    const std::string text = attributeOf(answer, "fraction");
-    const std::string_view number = trimmed(text);
-    double fraction = 0;
-    const auto [end, fault] = std::from_chars(number.data(), number.data() + number.size(),
-                                              fraction, std::chars_format::fixed);
-    if (fault != std::errc() || end != number.data() + number.size())
-        return std::nullopt;
-    return fraction;
-}
-
 Read readMultichoice(const xmlNode* question) {
     const std::string single = textOf(childElement(question, "single"));
     if (trimmed(single) == "false" || trimmed(single) == "0")
@@ -94,10 +84,15 @@ Read readMultichoice(const xmlNode* question) {
     std::string words[2];
     bool right[2] = {};
     for (std::size_t index = 0; index < 2; ++index) {
-        const std::optional<double> fraction = fractionOf(answers[index]);
-        if (!fraction || (*fraction != 100 && *fraction != 0))
-            return Unplayable{"a weight other than 100% or 0%"};
-        right[index] = *fraction == 100;
+        // Moodle takes an answer without a fraction as wrong.
+        const std::string fraction = attributeOf(answers[index], "fraction");
+        const std::optional<double> percent =
+            trimmed(fraction).empty() ? 0.0 : percentOf(trimmed(fraction));
+        if (!percent)
+            return Unplayable{"a weight Velmora cannot read"};
+        if (choiceWeight(*percent) == ChoiceWeight::PartMarks)
+            return Unplayable{partMarks};
+        right[index] = choiceWeight(*percent) == ChoiceWeight::Right;
         auto word = plainTextOf(answers[index]);
         if (const auto* unplayable = std::get_if<Unplayable>(&word))
             return *unplayable;

@@ -2,7 +2,7 @@
 
 #include "questions/TestNumber.h"
 
-#include <array>
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -21,9 +21,13 @@ struct Question {
     Side correctSide = Side::Left;
 };
 
-// The ten questions of one test, in the order they are asked.
-using QuestionBank = std::array<Question, 10>;
+// The most questions a test holds. Each built-in test holds this many; a teacher's test holds one
+// to this many.
+constexpr std::size_t longestTest = 10;
 
-const QuestionBank& questionBank(TestNumber test);
+// The questions of one test, in the order they are asked.
+using QuestionBank = std::span<const Question>;
+
+QuestionBank questionBank(TestNumber test);
 // The five built-in tests' banks, test 1 first.
 std::span<const QuestionBank> builtInBanks();

@@ -3,76 +3,89 @@
 #include "questions/TestNumber.h"
 
 #include <algorithm>
-#include <tuple>
+#include <numeric>
+#include <span>
 #include <utility>
 
 namespace {
-constexpr int testLength = int(std::tuple_size_v<QuestionBank>);
-
-std::string questions(int count) {
-    return std::to_string(count) + (count == 1 ? " question" : " questions");
-}
-
 Question shown(const TeacherQuestion& question) {
     return {question.stem,          question.correctWord,
             question.wrongWord,     question.correctSentence,
             question.wrongSentence, question.correctSide};
 }
 
-// Gathers the questions of one category into tests of ten, in file order.
+// The lengths of the tests that `count` questions of one category make: as few tests as hold
+// them, as even as can be, the longer ones first, so that 28 questions make 10, 9 and 9.
+std::vector<std::size_t> testLengths(std::size_t count) {
+    if (count == 0)
+        return {};
+    const std::size_t tests = (count + longestTest - 1) / longestTest;
+    std::vector<std::size_t> lengths(tests, count / tests);
+    for (std::size_t test = 0; test < count % tests; ++test)
+        ++lengths[test];
+    return lengths;
+}
+
+// Gathers the questions of one category into tests, in file order.
 class Dealer {
   public:
     Dealer(const FitCheck& fits, std::vector<Finding>& findings) : fits(fits), findings(findings) {}
 
     // The playable questions of one category, in file order.
-    void dealCategory(std::vector<ReadQuestion*> playable);
+    void dealCategory(const std::vector<ReadQuestion*>& playable);
     // The tests that are played, so far.
     std::vector<std::vector<TeacherQuestion*>> offered;
 
   private:
-    bool couldBeOffered(std::size_t gathered, std::size_t stillToCome) const {
-        return int(offered.size()) < TestNumber::count &&
-               gathered + 1 + stillToCome >= std::size_t(testLength);
-    }
-    void closeTest(std::vector<ReadQuestion*>& test);
+    // How many of a category's first questions are played, when it holds `count` in all.
+    std::size_t played(std::size_t count) const;
+    void closeTest(std::span<ReadQuestion* const> test);
 
     const FitCheck& fits;
     std::vector<Finding>& findings;
-    int fullTests = 0;
+    int testsDealt = 0;
 };
 
-void Dealer::dealCategory(std::vector<ReadQuestion*> playable) {
-    std::vector<ReadQuestion*> test;
-    for (std::size_t index = 0; index < playable.size(); ++index) {
-        ReadQuestion& read = *playable[index];
-        const TeacherQuestion& question = std::get<TeacherQuestion>(read.question);
-        // Measuring takes the most time of all reading; a question that cannot be played
-        // whether it fits or not is not measured.
-        if (fits && couldBeOffered(test.size(), playable.size() - index - 1)) {
-            if (std::optional<std::string> misfit = fits(shown(question))) {
-                findings.push_back({read.line, std::move(*misfit)});
-                continue;
-            }
-        }
-        test.push_back(&read);
-        if (test.size() == std::size_t(testLength))
-            closeTest(test);
-    }
-    if (!test.empty())
-        findings.push_back(
-            {test.front()->line, "a test of " + questions(int(test.size())) + ": a test needs 10"});
+std::size_t Dealer::played(std::size_t count) const {
+    const std::vector<std::size_t> lengths = testLengths(count);
+    const std::size_t testsLeft = std::size_t(TestNumber::count) - offered.size();
+    return std::accumulate(lengths.begin(), lengths.begin() + std::min(testsLeft, lengths.size()),
+                           std::size_t(0));
 }
 
-void Dealer::closeTest(std::vector<ReadQuestion*>& test) {
-    if (++fullTests > TestNumber::count) {
-        findings.push_back({test.front()->line, "test " + std::to_string(fullTests) +
-                                                    " is left out: Velmora plays at most 5 tests"});
-    } else {
-        auto& kept = offered.emplace_back();
-        for (ReadQuestion* read : test)
-            kept.push_back(&std::get<TeacherQuestion>(read->question));
+void Dealer::dealCategory(const std::vector<ReadQuestion*>& playable) {
+    // Measuring takes the most time of all reading, so only the questions that land in a played
+    // test are measured. A question that does not fit shortens the category, which can move
+    // later ones into the played tests: those are measured in their turn. The questions after
+    // them count as they are.
+    std::vector<ReadQuestion*> fitting;
+    std::size_t next = 0;
+    while (fits && next < playable.size() &&
+           fitting.size() < played(fitting.size() + playable.size() - next)) {
+        ReadQuestion& read = *playable[next++];
+        if (std::optional<std::string> misfit =
+                fits(shown(std::get<TeacherQuestion>(read.question))))
+            findings.push_back({read.line, std::move(*misfit)});
+        else
+            fitting.push_back(&read);
     }
-    test.clear();
+    fitting.insert(fitting.end(), playable.begin() + std::ptrdiff_t(next), playable.end());
+    std::span<ReadQuestion* const> rest = fitting;
+    for (std::size_t length : testLengths(fitting.size())) {
+        closeTest(rest.first(length));
+        rest = rest.subspan(length);
+    }
+}
+
+void Dealer::closeTest(std::span<ReadQuestion* const> test) {
+    if (++testsDealt > TestNumber::count) {
+        findings.push_back({test.front()->line, "test " + std::to_string(testsDealt) +
+                                                    " is left out: Velmora plays at most 5 tests"});
+        return;
+    }
+    auto& kept = offered.emplace_back();
+    for (ReadQuestion* read : test)
+        kept.push_back(&std::get<TeacherQuestion>(read->question));
 }
 } // namespace
 
@@ -97,29 +110,32 @@ TeacherTests dealTeacherTests(std::vector<ReadQuestion> questions, const FitChec
 
     // The storage is reserved whole first, so the views into it stay where they are made.
     std::size_t size = 0;
-    for (const auto& test : dealer.offered)
+    std::size_t count = 0;
+    for (const auto& test : dealer.offered) {
+        count += test.size();
         for (const TeacherQuestion* question : test)
             size += question->stem.size() + question->correctWord.size() +
                     question->wrongWord.size() + question->correctSentence.size() +
                     question->wrongSentence.size();
+    }
     result.texts.reserve(size);
+    result.questions.reserve(count);
     const auto keep = [&result](const std::string& text) {
         const std::size_t at = result.texts.size();
         result.texts.insert(result.texts.end(), text.begin(), text.end());
         return std::string_view(result.texts.data() + at, text.size());
     };
     for (const auto& test : dealer.offered) {
-        QuestionBank& bank = result.offered.emplace_back();
-        for (std::size_t index = 0; index < test.size(); ++index) {
-            const TeacherQuestion& question = *test[index];
-            bank[index] = {keep(question.stem),          keep(question.correctWord),
-                           keep(question.wrongWord),     keep(question.correctSentence),
-                           keep(question.wrongSentence), question.correctSide};
-        }
+        const std::size_t first = result.questions.size();
+        for (const TeacherQuestion* question : test)
+            result.questions.push_back({keep(question->stem), keep(question->correctWord),
+                                        keep(question->wrongWord), keep(question->correctSentence),
+                                        keep(question->wrongSentence), question->correctSide});
+        result.offered.push_back(QuestionBank(result.questions).subspan(first, test.size()));
     }
-    result.skipped = int(questions.size()) - testLength * int(result.offered.size());
+    result.skipped = int(questions.size() - count);
     if (result.offered.empty())
-        result.refused = Finding{0, "no test of 10 questions that Velmora can play"};
+        result.refused = Finding{0, "no question that Velmora can play"};
     return result;
 }
 

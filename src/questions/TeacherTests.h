@@ -23,9 +23,9 @@ struct ReadQuestion {
     std::variant<TeacherQuestion, Unplayable> question;
 };
 
-// What a teacher's file holds: up to five tests of ten questions that Velmora plays, in the
-// order the file gives them, and what was left out, each with its line. The questions' texts
-// are kept in this object, so it can be moved but not copied.
+// What a teacher's file holds: up to five tests of one to ten questions that Velmora plays, in
+// the order the file gives them, and what was left out, each with its line. The questions and
+// their texts are kept in this object, so it can be moved but not copied.
 class TeacherTests {
   public:
     TeacherTests() = default;
@@ -35,11 +35,11 @@ class TeacherTests {
     TeacherTests& operator=(const TeacherTests&) = delete;
 
     const std::vector<QuestionBank>& tests() const { return offered; }
-    // Each question left out and why, and each test that is too short or one too many, in
-    // line order; what is said of one line is said once, however many questions it left out.
+    // Each question left out and why, and each test that is one too many, in line order; what is
+    // said of one line is said once, however many questions it left out.
     const std::vector<Finding>& findings() const { return leftOut; }
-    // Why no test can be played: the file cannot be read as questions at all, or no test of ten
-    // questions is left. The findings still say what was left out.
+    // Why no test can be played: the file cannot be read as questions at all, or holds no question
+    // that Velmora can play. The findings still say what was left out.
     const std::optional<Finding>& refusal() const { return refused; }
     // How many questions of the file are not in a test that is played.
     int questionsSkipped() const { return skipped; }
@@ -48,19 +48,21 @@ class TeacherTests {
     friend TeacherTests dealTeacherTests(std::vector<ReadQuestion> questions, const FitCheck& fits);
     friend TeacherTests refusedTeacherTests(Finding why);
 
-    // Where the tests' texts are; a vector keeps its storage when moved.
+    // Where the tests' questions and texts are; a vector keeps its storage when moved.
     std::vector<char> texts;
+    std::vector<Question> questions;
     std::vector<QuestionBank> offered;
     std::vector<Finding> leftOut;
     std::optional<Finding> refused;
     int skipped = 0;
 };
 
-// Deals a file's questions, in file order, into tests of ten: a change of category starts a new
-// test, a test of fewer than ten and every test after the fifth are left out, and each
-// question Velmora cannot play is a finding. Only a question that can still land in a played
-// test is measured by `fits` (when given), and left out if it does not fit; the questions of a
-// short test or of a sixth test are not measured, so they count into that test's length.
+// Deals a file's questions, in file order, into tests: the playable questions of each category
+// make as few tests of up to ten as hold them, their lengths as even as can be (28 make 10, 9
+// and 9); every test after the fifth is left out, and each question Velmora cannot play is a
+// finding. Only a question that lands in a played test is measured by `fits` (when given), and
+// left out if it does not fit; the questions of a sixth test are not measured, so they count
+// into the lengths of their category's tests.
 TeacherTests dealTeacherTests(std::vector<ReadQuestion> questions, const FitCheck& fits);
 
 // A file that cannot be read as questions at all.

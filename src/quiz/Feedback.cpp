@@ -67,7 +67,9 @@ void TestScreen::pick(Question::Side side) {
     tmrR->setEnabled(true);
     quiz.verdict = right ? Verdict::Correct : Verdict::WrongAnswer;
     lblR->setCaption(right ? "Correct" : "Wrong answer");
-    lblP->setCaption(right ? "You have earned 10 points" : "The correct answer is ");
+    const int points = scoreAfter(quiz.rightAnswers + 1, questionCount()) - quiz.score;
+    lblP->setCaption(right ? QStringLiteral("You have earned %1 points").arg(points)
+                           : QStringLiteral("The correct answer is "));
     lblQuestion->setVisible(false);
     (right ? lblCorrect : lblWrong)->setVisible(true);
 }
@@ -102,7 +104,7 @@ void TestScreen::tmrR_Timer() {
 
 void TestScreen::judge() {
     if (quiz.verdict == Verdict::Correct) {
-        quiz.score += 10;
+        quiz.score = scoreAfter(++quiz.rightAnswers, questionCount());
         lblScore->setCaption(QString::number(quiz.score));
         Shape2->setFillStyle(FillStyle::Solid);
         tonesLeft = rightTones;

@@ -10,9 +10,8 @@ QString shown(std::string_view text) {
 
 // A number that is not one of the bank's (0 before the start) changes nothing.
 void TestScreen::txtQ_Change() {
-    const int count = int(bank.size());
-    if (quiz.question >= 1 && quiz.question <= count)
-        present(bank[std::size_t(quiz.question - 1)], quiz.question == count);
+    if (quiz.question >= 1 && quiz.question <= questionCount())
+        present(bank[std::size_t(quiz.question - 1)], quiz.question == questionCount());
 }
 
 void TestScreen::present(const Question& question, bool last) {

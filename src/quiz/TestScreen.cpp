@@ -88,7 +88,7 @@ void TestScreen::lblComment_Click() {
 }
 
 void TestScreen::lblNext_Click() {
-    if (quiz.question == 10) {
+    if (quiz.question == questionCount()) {
         endTest();
         return;
     }

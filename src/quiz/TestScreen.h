@@ -15,8 +15,8 @@ class Control;
 class Navigation;
 class PortIo;
 
-// frm1 … frm5: one test of ten questions. The five screens differ only in their question bank
-// and in how a full mark is rewarded.
+// frm1 … frm5: one test of up to ten questions. The five screens differ only in their question
+// bank and in how a full mark is rewarded.
 class TestScreen final : public Screen {
     Q_OBJECT
   public:
@@ -40,6 +40,7 @@ class TestScreen final : public Screen {
     void lblNext_Click();
     void setQuestion(int question);
     void endTest();
+    int questionCount() const { return int(bank.size()); }
 
     // The question presentation.
     void txtQ_Change();
@@ -73,7 +74,7 @@ class TestScreen final : public Screen {
     PortIo& ports;
     ReadAloud reading;
     const TestNumber testNumber;
-    const QuestionBank& bank;
+    const QuestionBank bank;
     QuizState quiz;
     std::int16_t stepCount = 0;
     bool toneDone = true;

@@ -84,9 +84,9 @@ struct Harness {
         pick(screen, right);
         clock.advance(7000);
     }
-    // Answers all ten questions, the first `rightAnswers` of them rightly, and ends the test.
-    void takeTest(TestScreen& screen, int rightAnswers) {
-        for (int question = 1; question <= 10; ++question) {
+    // Answers every question of a test, the first `rightAnswers` of them rightly, and ends it.
+    void takeTest(TestScreen& screen, int rightAnswers, int questions = int(longestTest)) {
+        for (int question = 1; question <= questions; ++question) {
             answer(screen, question <= rightAnswers);
             clickThroughWindow(screen.label("lblNext"));
         }

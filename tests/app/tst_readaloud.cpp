@@ -6,12 +6,10 @@
 
 namespace {
 // A teacher's test whose right word stands in the right box.
-const QuestionBank rightWordOnTheRight = [] {
-    QuestionBank bank;
-    bank.fill({" The cats ..... in the garden.", "were", "was", " The cats were in the garden.",
-               " The cats was in the garden.", Question::Side::Right});
-    return bank;
-}();
+const Question rightWordOnTheRight[] = {{" The cats ..... in the garden.", "were", "was",
+                                         " The cats were in the garden.",
+                                         " The cats was in the garden.", Question::Side::Right}};
+const QuestionBank oneTeachersTest[] = {rightWordOnTheRight};
 
 // A step's time after a pick: steps are 200 ms apart from the pick, which is step 1.
 constexpr int stepMs(int step) {
@@ -50,7 +48,7 @@ class ReadAloudTest : public QObject {
         QFETCH(QString, question);
         QFETCH(QString, rightSentence);
         Harness program(Harness::ReadingAloud{},
-                        teachers ? std::span(&rightWordOnTheRight, 1) : builtInBanks());
+                        teachers ? std::span(oneTeachersTest) : builtInBanks());
         TestScreen& screen = program.open(1);
         QVERIFY(program.voice.said.isEmpty());
         click(screen.label("lblComment"));

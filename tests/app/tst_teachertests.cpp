@@ -129,8 +129,59 @@ constexpr std::string_view twoTestsFromMoodle = R"(<?xml version="1.0" encoding=
 </quiz>
 )";
 
+// The file with only the first `kept[i]` questions of its i-th category, as a teacher's file
+// often holds tests shorter than ten.
+std::string shortened(std::string_view file, std::initializer_list<int> kept) {
+    std::string lines;
+    const int* left = kept.begin() - 1;
+    int keep = 0;
+    for (std::size_t at = 0; at < file.size();) {
+        const std::size_t end = file.find('\n', at);
+        const std::string_view line = file.substr(at, end - at + 1);
+        at = end + 1;
+        if (line.starts_with("$CATEGORY"))
+            keep = *++left;
+        else if (!line.starts_with("//") && line != "\n" && keep-- <= 0)
+            continue;
+        lines += line;
+    }
+    return lines;
+}
+
 QString caption(TestScreen& screen, const char* label) {
     return screen.label(label).caption();
+}
+
+const QString fullMarkOnTest1 = " Congratulation ! you are awarded with a smiley face. ";
+const QString lastCaption = "The test is over, click here to see comment.";
+
+// The comment after a test with this many mistakes, whatever its length.
+QString commentAfter(int mistakes) {
+    switch (mistakes) {
+    case 0:
+        return fullMarkOnTest1;
+    case 1:
+        return " You almost did it, be more careful next time . ";
+    case 2:
+        return " The result is not very bad,but you have to do more practices. ";
+    case 3:
+        return " I think there are some question you need to ask for help ";
+    default:
+        return " The result is not acceptable, get some help right away . ";
+    }
+}
+
+// The comment the built-in tests choose by their score, out of 100 in tens.
+QString commentForScore(int score) {
+    if (score == 100)
+        return fullMarkOnTest1;
+    if (score == 90)
+        return " You almost did it, be more careful next time . ";
+    if (score == 80)
+        return " The result is not very bad,but you have to do more practices. ";
+    if (score == 70)
+        return " I think there are some question you need to ask for help ";
+    return " The result is not acceptable, get some help right away . ";
 }
 } // namespace
 
@@ -144,6 +195,10 @@ class TeacherTestsTest : public QObject {
     void aQuestionThatWouldNotShowWholeIsLeftOut();
     void aSentenceMayTakeTwoLinesButNotThree();
     void aRefusalFromTheDesktopIsShownInAWindow();
+    void scoresAndCommentsForEveryLengthAndEveryCountOfMistakes_data();
+    void scoresAndCommentsForEveryLengthAndEveryCountOfMistakes();
+    void aShortTestPlaysToItsCommentByClicksAndByKeys_data();
+    void aShortTestPlaysToItsCommentByClicksAndByKeys();
 };
 
 void TeacherTestsTest::theMenuAndWelcomePageOfferOnlyTheTeachersTests() {
@@ -299,6 +354,110 @@ void TeacherTestsTest::aRefusalFromTheDesktopIsShownInAWindow() {
     });
     QCOMPARE(refuseTeacherSet(set, false), 2);
     QCOMPARE(shown, "/nonexistent/tests.gift: there is no such file");
+}
+
+// Each row is a test's length and its score after each right pick. Every count of mistakes is
+// played, the wrong picks first.
+void TeacherTestsTest::scoresAndCommentsForEveryLengthAndEveryCountOfMistakes_data() {
+    QTest::addColumn<QList<int>>("scores");
+    QTest::newRow("1") << QList<int>{100};
+    QTest::newRow("2") << QList<int>{50, 100};
+    QTest::newRow("3") << QList<int>{33, 67, 100};
+    QTest::newRow("4") << QList<int>{25, 50, 75, 100};
+    QTest::newRow("5") << QList<int>{20, 40, 60, 80, 100};
+    QTest::newRow("6") << QList<int>{17, 33, 50, 67, 83, 100};
+    QTest::newRow("7") << QList<int>{14, 29, 43, 57, 71, 86, 100};
+    QTest::newRow("8") << QList<int>{13, 25, 38, 50, 63, 75, 88, 100};
+    QTest::newRow("9") << QList<int>{11, 22, 33, 44, 56, 67, 78, 89, 100};
+    QTest::newRow("10") << QList<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+}
+
+void TeacherTestsTest::scoresAndCommentsForEveryLengthAndEveryCountOfMistakes() {
+    QFETCH(QList<int>, scores);
+    const int length = int(scores.size());
+    const QuestionBank test[] = {builtInBanks()[0].first(std::size_t(length))};
+    Harness h(test);
+    // The full mark comes last, as it locks the test for the rest of the run.
+    for (int mistakes = length; mistakes >= 0; --mistakes) {
+        TestScreen& screen = h.startTest(1);
+        for (int question = 1; question <= length; ++question) {
+            const bool right = question > mistakes;
+            h.answer(screen, right);
+            const int rights = question - std::min(question, mistakes);
+            QCOMPARE(caption(screen, "lblScore"), QString::number(rights ? scores[rights - 1] : 0));
+            QCOMPARE(caption(screen, "lblNext"),
+                     question == length ? lastCaption : "Click here to go to the next question");
+            click(screen.label("lblNext"));
+        }
+        QCOMPARE(caption(screen, "lblMistake"), QString::number(mistakes));
+        QCOMPARE(caption(screen, "lblComment"), commentAfter(mistakes));
+        if (length == 10)
+            QCOMPARE(caption(screen, "lblComment"), commentForScore(100 - 10 * mistakes));
+        QCOMPARE(h.screens.frmMain().award(Harness::test(1)).visible(), mistakes == 0);
+    }
+}
+
+void TeacherTestsTest::aShortTestPlaysToItsCommentByClicksAndByKeys_data() {
+    QTest::addColumn<int>("test");
+    QTest::addColumn<bool>("byKeys");
+    QTest::addColumn<QList<int>>("points");
+    const QList<int> eight{13, 12, 13, 12, 13, 12, 13, 12};
+    const QList<int> five{20, 20, 20, 20, 20};
+    QTest::newRow("eight, clicks") << 1 << false << eight;
+    QTest::newRow("eight, keys") << 1 << true << eight;
+    QTest::newRow("five, clicks") << 2 << false << five;
+    QTest::newRow("five, keys") << 2 << true << five;
+}
+
+void TeacherTestsTest::aShortTestPlaysToItsCommentByClicksAndByKeys() {
+    QFETCH(int, test);
+    QFETCH(bool, byKeys);
+    QFETCH(QList<int>, points);
+    const TeacherTests tests = readTeacherTests(shortened(twoTests, {8, 5}), whyItDoesNotFit);
+    QCOMPARE(tests.tests().size(), 2u);
+    const QuestionBank bank = tests.tests()[std::size_t(test - 1)];
+    QCOMPARE(bank.size(), std::size_t(points.size()));
+    Harness h(Harness::ReadingAloud{}, tests.tests());
+    TestScreen& screen = h.startTest(test);
+    int score = 0;
+    for (std::size_t index = 0; index < bank.size(); ++index) {
+        const Question& question = bank[index];
+        const bool onTheLeft = question.correctSide == Question::Side::Left;
+        if (byKeys)
+            pressKey(onTheLeft ? Qt::Key_Left : Qt::Key_Right);
+        else
+            click(screen.textBox(onTheLeft ? "txtY" : "txtN"));
+        h.clock.advance(7000);
+        score += points[qsizetype(index)];
+        QCOMPARE(caption(screen, "lblP"),
+                 QString("You have earned %1 points").arg(points[qsizetype(index)]));
+        QCOMPARE(caption(screen, "lblScore"), QString::number(score));
+        const bool last = index + 1 == bank.size();
+        QCOMPARE(caption(screen, "lblNext"),
+                 last ? lastCaption : "Click here to go to the next question");
+        if (byKeys)
+            pressKey(Qt::Key_Return);
+        else
+            click(screen.label("lblNext"));
+    }
+    QCOMPARE(screen.textBox("txtQ").text(), QString::number(bank.size()));
+    QCOMPARE(score, 100);
+    // Each question and its right sentence, then the comment, and nothing after.
+    const QStringList said = h.voice.said;
+    QCOMPARE(said.size(), 2 * qsizetype(bank.size()) + 1);
+    QCOMPARE(said.front(),
+             test == 1 ? "The cats … in the garden. were, or was?" : "This is … apple. an, or a?");
+    QCOMPARE(said[1], test == 1 ? "The cats were in the garden." : "This is an apple.");
+    Button& award = h.screens.frmMain().award(Harness::test(test));
+    if (test == 1) {
+        QCOMPARE(said.back(), "Congratulation ! you are awarded with a smiley face.");
+    } else {
+        QCOMPARE(said.back(), "Excellent ! Click here to claim a smiley face.");
+        QVERIFY(!award.visible());
+        click(screen.label("lblComment"));
+    }
+    QVERIFY(award.visible());
+    QVERIFY(!h.screens.frmMain().testNumber(Harness::test(test)).isEnabled());
 }
 
 QTEST_MAIN(TeacherTestsTest)

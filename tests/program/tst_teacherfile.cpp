@@ -103,19 +103,29 @@ void TeacherFileTest::theReportListsFiftyFindingsThenCountsTheRest() {
 }
 
 void TeacherFileTest::theLastLineCountsTestsAndSkippedQuestions_data() {
-    QTest::addColumn<int>("tests");
+    QTest::addColumn<std::vector<std::size_t>>("lengths");
     QTest::addColumn<int>("skipped");
     QTest::addColumn<QString>("line");
 
-    QTest::newRow("plural") << 2 << 3 << "2 tests of 10 questions; 3 questions skipped";
-    QTest::newRow("singular") << 1 << 1 << "1 test of 10 questions; 1 question skipped";
-    QTest::newRow("nothing") << 0 << 0 << "no test of 10 questions; no question skipped";
+    using Lengths = std::vector<std::size_t>;
+    QTest::newRow("plural") << Lengths{10, 10} << 3
+                            << "2 tests of 10 questions; 3 questions skipped";
+    QTest::newRow("singular") << Lengths{10} << 1 << "1 test of 10 questions; 1 question skipped";
+    QTest::newRow("nothing") << Lengths{} << 0 << "no test of 10 questions; no question skipped";
+    QTest::newRow("three lengths")
+        << Lengths{10, 9, 9} << 3 << "3 tests: 10, 9 and 9 questions; 3 questions skipped";
+    QTest::newRow("one short test") << Lengths{5} << 1 << "1 test: 5 questions; 1 question skipped";
+    QTest::newRow("two") << Lengths{6, 6} << 0 << "2 tests: 6 and 6 questions; no question skipped";
+    QTest::newRow("ten then short")
+        << Lengths{10, 10, 10, 10, 1} << 0
+        << "5 tests: 10, 10, 10, 10 and 1 questions; no question skipped";
+    QTest::newRow("one of one") << Lengths{1} << 0 << "1 test: 1 question; no question skipped";
 }
 
 void TeacherFileTest::theLastLineCountsTestsAndSkippedQuestions() {
-    QFETCH(int, tests);
+    QFETCH(std::vector<std::size_t>, lengths);
     QFETCH(int, skipped);
-    QTEST(QString::fromStdString(summaryLine(tests, skipped)), "line");
+    QTEST(QString::fromStdString(summaryLine(lengths, skipped)), "line");
 }
 
 QTEST_APPLESS_MAIN(TeacherFileTest)

@@ -3,6 +3,7 @@
 // and the example files shipped for teachers. What well-formed questions become is in
 // tst_formats.
 #include "questions/GiftReader.h"
+#include "questions/TeacherReader.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,6 +31,14 @@ QByteArray tenOf(const QByteArray& question) {
     for (int copy = 0; copy < 10; ++copy)
         copies << question;
     return copies.join("\n\n");
+}
+
+// The lengths of the tests played, "10 9 9".
+QString lengthsOf(const TeacherTests& read) {
+    QStringList lengths;
+    for (const QuestionBank& test : read.tests())
+        lengths << QString::number(test.size());
+    return lengths.join(' ');
 }
 
 QString listed(const std::vector<Finding>& findings) {
@@ -63,8 +72,10 @@ class GiftTest : public QObject {
   private slots:
     void whatIsLeftOutOrRefusedIsNamedWithItsLine_data();
     void whatIsLeftOutOrRefusedIsNamedWithItsLine();
-    void questionsAreDealtIntoTestsOfTen_data();
-    void questionsAreDealtIntoTestsOfTen();
+    void questionsAreDealtIntoTestsOfUpToTen_data();
+    void questionsAreDealtIntoTestsOfUpToTen();
+    void aCategoryOfSevenThenOneOfTwelveDealAsTheySay_data();
+    void aCategoryOfSevenThenOneOfTwelveDealAsTheySay();
     void everyEditorsLineEndsGiveTheSameLines_data();
     void everyEditorsLineEndsGiveTheSameLines();
     void aQuestionThatDoesNotFitIsLeftOut();
@@ -103,7 +114,13 @@ void GiftTest::whatIsLeftOutOrRefusedIsNamedWithItsLine_data() {
     unplayable("Match. {=cat -> kitten =dog -> puppy}", "a matching question");
     unplayable("Write about your cat. { }", "an essay question");
     unplayable("He {=is ~are ~am} tall.", "three or more choices");
-    unplayable("He {~%50%is ~%50%are} tall.", "a percent weight");
+    unplayable("He {~%50%is ~%50%are} tall.",
+               "a weight other than 100% for right or 0% and below for wrong");
+    unplayable("He {~%150%is ~%0%are} tall.",
+               "a weight other than 100% for right or 0% and below for wrong");
+    unplayable("He {~%abc%is ~are} tall.", "a weight Velmora cannot read");
+    unplayable("He {=%100%is ~are} tall.",
+               "a weight after =, which Moodle shows as part of the word");
     unplayable("I {=am ~is} and you {=are ~is}.", "more than one gap");
     unplayable("The ___ sat on the ___.{=cat ~mat}", "more than one gap: two runs of ___");
     unplayable("::q::\nHe\n{~is ~are}\ntall.", "no right answer");
@@ -113,7 +130,8 @@ void GiftTest::whatIsLeftOutOrRefusedIsNamedWithItsLine_data() {
     unplayable("::intro:: Read each sentence.", "no gap: a question needs one { }");
     unplayable("{=yes ~no}", "only a gap, with no sentence around it");
     unplayable("::q1 The cat {=is ~are} tall.", "a title without its closing ::");
-    unplayable("He {is} tall.", "a choice without = or ~ before it");
+    unplayable("He {is} tall.", "a short-answer question");
+    unplayable("He {is =are} tall.", "a short-answer question");
     unplayable("[html]<p>The cat <img src\\=\"@@PLUGINFILE@@/cat.png\"> {=is ~are} here.</p>",
                "has a picture Velmora cannot show");
     skip("a picture for a word", "[html]It is {=<IMG SRC\\=\"cat.png\"> ~a dog}.",
@@ -170,7 +188,7 @@ void GiftTest::whatIsLeftOutOrRefusedIsNamedWithItsLine_data() {
     character("E2 82, cut off by a blank", "\xE2\x82", false);
 
     const QString utf16 = "the text is UTF-16: save it as UTF-8";
-    const QString noTest = "no test of 10 questions that Velmora can play";
+    const QString noTest = "no question that Velmora can play";
     const QString unclosed = "a { that no } closes";
     // clang-format off
     refuse("UTF-16, little end first", QByteArray("\xFF\xFEH\0e\0", 6), 0, utf16);
@@ -187,9 +205,7 @@ void GiftTest::whatIsLeftOutOrRefusedIsNamedWithItsLine_data() {
     refuse("a category inside the gap", "The {=a\n$CATEGORY: x\n~b} c.", 1, unclosed);
     refuse("a closing brace alone", "x\n\n\nThe cat =is} here.", 4, "a } with no { before it");
     refuse("an empty file", "", 0, noTest);
-    QTest::newRow("nine questions") << playable.chopped(16)
-                                    << "1: a test of 9 questions: a test needs 10\n0: " + noTest
-                                    << true << 9;
+    QTest::newRow("nine questions make a test") << playable.chopped(16) << "" << false << 0;
     // clang-format on
 }
 
@@ -206,31 +222,67 @@ void GiftTest::whatIsLeftOutOrRefusedIsNamedWithItsLine() {
     QTEST(read.questionsSkipped(), "skipped");
 }
 
-void GiftTest::questionsAreDealtIntoTestsOfTen_data() {
+// Each category makes as few tests as hold its questions, as even as can be and the longer
+// first; a menu of five numbers takes five tests at most. "5q" is five questions, "1x" one that
+// cannot be played, and "$" a category mark; each takes two lines.
+void GiftTest::questionsAreDealtIntoTestsOfUpToTen_data() {
     QTest::addColumn<QString>("layout");
-    QTest::addColumn<int>("tests");
+    QTest::addColumn<QString>("lengths");
     QTest::addColumn<QString>("findings");
     QTest::addColumn<int>("skipped");
-    const QString needs10 = " questions: a test needs 10";
-    const QString noSixth = "101: test 6 is left out: Velmora plays at most 5 tests\n";
+    const QString atMost5 = " is left out: Velmora plays at most 5 tests";
     // clang-format off
-    QTest::newRow("ten make a test") << "10q" << 1 << "" << 0;
-    QTest::newRow("the rest named at its first") << "17q" << 1 << "21: a test of 7" + needs10 << 7;
-    QTest::newRow("one question left") << "20q 1q" << 2 << "41: a test of 1 question: a test needs 10" << 1;
-    QTest::newRow("a category starts a test") << "7q $ 10q" << 1 << "1: a test of 7" + needs10 << 7;
-    QTest::newRow("left out do not count") << "5q 1x 5q" << 1 << "11: a true/false question" << 1;
-    QTest::newRow("five tests at most") << "70q" << 5 << noSixth + "121: test 7 is left out: Velmora plays at most 5 tests" << 20;
-    QTest::newRow("findings in line order") << "3q 1x $ 10q" << 1 << "1: a test of 3" + needs10 + "\n7: a true/false question" << 4;
-    QTest::newRow("a category of nothing") << "$ 2x $ 10q" << 1 << "3: a true/false question\n5: a true/false question" << 2;
+    QTest::newRow("ten make a test") << "10q" << "10" << "" << 0;
+    QTest::newRow("one") << "1q" << "1" << "" << 0;
+    QTest::newRow("five") << "5q" << "5" << "" << 0;
+    QTest::newRow("eleven") << "11q" << "6 5" << "" << 0;
+    QTest::newRow("twelve") << "12q" << "6 6" << "" << 0;
+    QTest::newRow("twenty") << "20q" << "10 10" << "" << 0;
+    QTest::newRow("twenty-one") << "21q" << "7 7 7" << "" << 0;
+    QTest::newRow("twenty-eight") << "28q" << "10 9 9" << "" << 0;
+    QTest::newRow("a category starts a test") << "7q $ 12q" << "7 6 6" << "" << 0;
+    QTest::newRow("a category of one") << "10q $ 1q" << "10 1" << "" << 0;
+    QTest::newRow("left out do not count") << "5q 1x 5q" << "10" << "11: a true/false question" << 1;
+    QTest::newRow("five tests at most") << "70q" << "10 10 10 10 10" << "101: test 6" + atMost5 + "\n121: test 7" + atMost5 << 20;
+    QTest::newRow("the sixth of one category") << "55q" << "10 9 9 9 9" << "93: test 6" + atMost5 << 9;
+    QTest::newRow("the sixth category") << "1q $ 1q $ 1q $ 1q $ 1q $ 2q" << "1 1 1 1 1" << "21: test 6" + atMost5 << 2;
+    QTest::newRow("findings in line order") << "3q 1x $ 10q" << "3 10" << "7: a true/false question" << 1;
+    QTest::newRow("a category of nothing") << "$ 2x $ 10q" << "10" << "3: a true/false question\n5: a true/false question" << 2;
     // clang-format on
 }
 
-void GiftTest::questionsAreDealtIntoTestsOfTen() {
+void GiftTest::questionsAreDealtIntoTestsOfUpToTen() {
     QFETCH(QString, layout);
     const TeacherTests read = readBytes(laidOut(layout));
-    QTEST(int(read.tests().size()), "tests");
+    QTEST(lengthsOf(read), "lengths");
     QTEST(listed(read.findings()), "findings");
     QTEST(read.questionsSkipped(), "skipped");
+}
+
+// Categories of ten would make the same tests if categories were ignored; these would not.
+void GiftTest::aCategoryOfSevenThenOneOfTwelveDealAsTheySay_data() {
+    QTest::addColumn<QByteArray>("file");
+    QByteArray gift;
+    QByteArray xml = "<?xml version=\"1.0\"?>\n<quiz>\n";
+    for (const auto& [category, count] : {std::pair{"Past", 7}, std::pair{"Present", 12}}) {
+        gift += "$CATEGORY: $course$/top/" + QByteArray(category) + "\n\n";
+        xml += "<question type=\"category\"><category><text>$course$/top/" + QByteArray(category) +
+               "</text></category></question>\n";
+        for (int question = 0; question < count; ++question) {
+            gift += "The cats {=were ~was} here.\n\n";
+            xml += "<question type=\"cloze\"><questiontext format=\"html\"><text>The cats "
+                   "{1:MC:=were~was} here.</text></questiontext></question>\n";
+        }
+    }
+    QTest::newRow("GIFT") << gift;
+    QTest::newRow("Moodle XML") << xml + "</quiz>\n";
+}
+
+void GiftTest::aCategoryOfSevenThenOneOfTwelveDealAsTheySay() {
+    QFETCH(QByteArray, file);
+    const TeacherTests read = readTeacherTests(view(file));
+    QCOMPARE(lengthsOf(read), "7 6 6");
+    QVERIFY(read.findings().empty());
 }
 
 void GiftTest::everyEditorsLineEndsGiveTheSameLines_data() {
@@ -277,9 +329,11 @@ void GiftTest::onlyQuestionsThatCanBePlayedAreMeasured_data() {
     QTest::addColumn<QString>("layout");
     QTest::addColumn<int>("measured");
     QTest::newRow("a test") << "10q" << 10;
-    QTest::newRow("a short test after it") << "10q 9q" << 10;
-    QTest::newRow("a short category before it") << "9q $ 10q" << 10;
-    QTest::newRow("five tests and more") << "63q" << 50;
+    QTest::newRow("a short test after it") << "10q 9q" << 19;
+    QTest::newRow("a short category before it") << "9q $ 10q" << 19;
+    QTest::newRow("five tests of ten and more") << "70q" << 50;
+    QTest::newRow("five tests of nine and more") << "63q" << 45;
+    QTest::newRow("the sixth category") << "10q $ 10q $ 10q $ 10q $ 10q $ 10q" << 50;
     QTest::newRow("unplayable between") << "5q 3x 5q" << 10;
 }
 

@@ -89,10 +89,10 @@ void MoodleXmlTest::aQuestionVelmoraCannotPlayIsNamedWithItsLine_data() {
         << "3: several answers may be right";
     QTest::newRow("multichoice, half a mark")
         << multichoice("The cats _____ here.", answer("100", "were") + answer("50", "was"))
-        << "3: a weight other than 100% or 0%";
+        << "3: a weight other than 100% for right or 0% and below for wrong";
     QTest::newRow("multichoice, a weight in words")
         << multichoice("The cats _____ here.", answer("100", "were") + answer("none", "was"))
-        << "3: a weight other than 100% or 0%";
+        << "3: a weight Velmora cannot read";
     QTest::newRow("multichoice, two right")
         << multichoice("The cats _____ here.", answer("100", "were") + answer("100.0", "was"))
         << "3: two right answers";
@@ -122,7 +122,14 @@ void MoodleXmlTest::aQuestionVelmoraCannotPlayIsNamedWithItsLine_data() {
     QTest::newRow("cloze, three answers")
         << cloze("The cats {1:MC:=were~was~be} here.") << "3: three or more choices";
     QTest::newRow("cloze, a partial weight")
-        << cloze("The cats {1:MC:=were~%50%was} here.") << "3: a weight other than 100% or 0%";
+        << cloze("The cats {1:MC:=were~%50%was} here.")
+        << "3: a weight other than 100% for right or 0% and below for wrong";
+    QTest::newRow("cloze, a weight above 100")
+        << cloze("The cats {1:MC:%150%were~%0%was} here.")
+        << "3: a weight other than 100% for right or 0% and below for wrong";
+    QTest::newRow("cloze, a blank before =")
+        << cloze("The cats {1:MC: =were~was} here.")
+        << "3: a blank before = or %, which Moodle reads as part of the word";
     QTest::newRow("cloze, a weight in words")
         << cloze("The cats {1:MC:=were~%half%was} here.") << "3: a weight Velmora cannot read";
     QTest::newRow("cloze, two right")
@@ -131,8 +138,9 @@ void MoodleXmlTest::aQuestionVelmoraCannotPlayIsNamedWithItsLine_data() {
         << cloze("The cats {1:MC:were~was} here.") << "3: no right answer";
     QTest::newRow("cloze, no wrong")
         << cloze("The cats {1:MC:=were} here.") << "3: no wrong answer";
-    QTest::newRow("cloze, an empty answer")
-        << cloze("The cats {1:MC:=were~#nothing} here.") << "3: an empty choice";
+    QTest::newRow("cloze, a blank answer")
+        << cloze("The cats {1:MC:=were~ #nothing} here.") << "3: no wrong answer";
+    QTest::newRow("cloze, no answer") << cloze("The cats {1:MC:} here.") << "3: no right answer";
     QTest::newRow("gapselect, two gaps")
         << question("gapselect", "[[1]] cats [[2]] here.", choices("selectoption", {"1", "1"}))
         << "3: more than one gap";
@@ -176,7 +184,7 @@ void MoodleXmlTest::aQuestionVelmoraCannotPlayIsNamedWithItsLine() {
     const TeacherTests tests = read(quiz(questions));
     QCOMPARE(tests.findings().size(), 1u);
     QCOMPARE(shown(tests.findings().front()), finding);
-    QCOMPARE(shown(tests.refusal()), "0: no test of 10 questions that Velmora can play");
+    QCOMPARE(shown(tests.refusal()), "0: no question that Velmora can play");
 }
 
 void MoodleXmlTest::aFileVelmoraCannotReadIsRefusedInOneLine_data() {
@@ -216,7 +224,7 @@ void MoodleXmlTest::aFileVelmoraCannotReadIsRefusedInOneLine_data() {
     QTest::newRow("one byte over 16 MiB")
         << padded(largestMoodleXmlFile + 1) << "0: the file is larger than 16 MiB";
     QTest::newRow("16 MiB") << padded(largestMoodleXmlFile)
-                            << "0: no test of 10 questions that Velmora can play";
+                            << "0: no question that Velmora can play";
     // GIFT text keeps its own limit, though the file that holds it may be larger.
     QTest::newRow("GIFT one byte over 1 MiB")
         << QByteArray(qsizetype(largestGiftFile) + 1, '\n') << "0: the file is larger than 1 MiB";
@@ -320,17 +328,19 @@ void MoodleXmlTest::eachCategoryStartsANewTest() {
         for (const QByteArray& who : tenSentences())
             questions += cloze(who + " {1:MULTICHOICE:was~=were} at home.");
     }
-    // Four more of the second category's, and then a category that holds nothing.
+    // Four more of the second category's, which make it two tests of seven, and then a category
+    // that holds nothing.
     for (int extra = 0; extra < 4; ++extra)
         questions += cloze("They {1:MC:=were~was} out.");
     questions += "<question type=\"category\"><category><text>Empty</text></category></question>\n";
     const TeacherTests tests = read(quiz(questions));
-    QCOMPARE(tests.tests().size(), 2u);
+    QCOMPARE(tests.tests().size(), 3u);
+    QCOMPARE(tests.tests()[1].size(), 7u);
     QCOMPARE(tests.tests()[1][0].stem, " The cats ..... at home.");
     QCOMPARE(tests.tests()[1][0].correctSide, Question::Side::Right);
-    QCOMPARE(tests.questionsSkipped(), 4);
-    QCOMPARE(tests.findings().size(), 1u);
-    QCOMPARE(tests.findings().front().line, 25);
+    QCOMPARE(tests.tests()[2][6].stem, " They ..... out.");
+    QCOMPARE(tests.questionsSkipped(), 0);
+    QVERIFY(tests.findings().empty());
 }
 
 QTEST_APPLESS_MAIN(MoodleXmlTest)
