@@ -1,6 +1,7 @@
 #include "questions/Cloze.h"
 
 #include "questions/ChoiceWeight.h"
+#include "questions/MoodleText.h"
 
 #include <algorithm>
 #include <optional>
@@ -77,13 +78,6 @@ std::string unescaped(std::string_view text) {
     return plain;
 }
 
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // One subquestion where Moodle would see one: {weight:TYPE:answers}.
 struct Subquestion {
     std::size_t start;
@@ -122,14 +116,22 @@ std::vector<Subquestion> subquestionsOf(std::string_view text) {
     return found;
 }
 
+// Whether an & stands just before `at`, on its own or written as HTML's &amp;: then the # of an
+// entity there does not start the feedback, nor does a ~ start the next choice.
+bool followsAmpersand(std::string_view answers, std::size_t at) {
+    const std::string_view before = answers.substr(0, at);
+    return before.ends_with('&') || before.ends_with("&amp;");
+}
+
 // Where the answer that starts at `from` ends: at the first ~ or # after its first character
-// that neither a backslash nor an & stands before, as an entity's # does not end it.
+// that neither a backslash nor an ampersand stands before.
 std::size_t answerEnd(std::string_view answers, std::size_t from) {
     for (std::size_t at = from; at < answers.size(); ++at) {
         if (answers[at] == '\\' && at + 1 < answers.size() &&
             escapable.find(answers[at + 1]) != npos)
             ++at;
-        else if (at > from && (answers[at] == '~' || answers[at] == '#') && answers[at - 1] != '&')
+        else if (at > from && (answers[at] == '~' || answers[at] == '#') &&
+                 !followsAmpersand(answers, at))
             return at;
     }
     return answers.size();
@@ -169,7 +171,7 @@ std::size_t ChoiceReader::read(std::string_view answers, std::size_t at) {
         at = close == npos ? answers.size() : close + 1;
     }
     const std::size_t end = answerEnd(answers, at);
-    const std::string_view answer = trimmed(answers.substr(at, end - at));
+    const std::string_view answer = moodleTrimmed(answers.substr(at, end - at));
     at = end < answers.size() && answers[end] == '#'
              ? std::min(findUnescaped(answers, "~", end), answers.size())
              : end;

@@ -19,6 +19,9 @@ struct ClozeGap {
     bool shuffled = false;
 };
 
-// Reads a cloze question's plain text. Braces that do not hold a subquestion of a type Moodle
-// knows are text, as they are to Moodle.
+// Reads a cloze question's text as it is stored, markup and entities and all, as Moodle reads
+// it: an entity such as &#126; is no ~ to the gap, and the pieces and words come out in the
+// question's format, for the caller to show. The words have the gap's escapes undone and lose
+// the blanks at either end; a choice of blanks only is no choice. Braces that do not hold a
+// subquestion of a type Moodle knows are text, as they are to Moodle.
 std::variant<ClozeGap, Unplayable> readCloze(std::string_view text);

@@ -3,10 +3,12 @@
 #include "questions/ChoiceWeight.h"
 #include "questions/Cloze.h"
 #include "questions/HtmlText.h"
+#include "questions/MoodleText.h"
 #include "questions/ShuffledSide.h"
 #include "questions/XmlDocument.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -16,28 +18,18 @@ namespace {
 using Read = std::variant<TeacherQuestion, Unplayable>;
 constexpr auto npos = std::string_view::npos;
 
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-// The text of an element that holds a <text> and names its format, as the screens show it.
-std::variant<std::string, Unplayable> plainTextOf(const xmlNode* holder) {
-    std::string text = textOf(childElement(holder, "text"));
-    if (attributeOf(holder, "format") == "plain_text")
-        return text;
-    HtmlText html = htmlText(text);
-    if (html.unplayable)
-        return *html.unplayable;
-    return std::move(html.text);
-}
-
-// Moodle's yes or no in an element's text: "true" or "1".
-bool isSet(const xmlNode* question, std::string_view name) {
-    const std::string value = textOf(childElement(question, name));
-    return trimmed(value) == "true" || trimmed(value) == "1";
+// Pieces of a text in one format, each as the screens show it.
+template <std::size_t count>
+std::variant<std::array<std::string, count>, Unplayable>
+shownPieces(const std::array<std::string_view, count>& written, bool html) {
+    std::array<std::string, count> pieces;
+    for (std::size_t index = 0; index < count; ++index) {
+        auto text = shownText(written[index], html);
+        if (const auto* unplayable = std::get_if<Unplayable>(&text))
+            return *unplayable;
+        pieces[index] = std::move(std::get<std::string>(text));
+    }
+    return pieces;
 }
 
 // The side of the right word: where Moodle shuffles the two words, one fixed by the question's
@@ -73,10 +65,14 @@ std::variant<Gapped, Unplayable> underscoreGap(std::string& sentence) {
 }
 
 Read readMultichoice(const xmlNode* question) {
-    const std::string single = textOf(childElement(question, "single"));
-    if (trimmed(single) == "false" || trimmed(single) == "0")
+    if (!moodleYes(question, "single", true))
         return Unplayable{"several answers may be right"};
-    const std::vector<const xmlNode*> answers = childElements(question, "answer");
+    const MoodleText sentence = moodleTextOf(childElement(question, "questiontext"));
+    // Moodle saves no answer whose text is blank.
+    std::vector<const xmlNode*> answers = childElements(question, "answer");
+    std::erase_if(answers, [](const xmlNode* answer) {
+        return moodleTrimmed(textOf(childElement(answer, "text"))).empty();
+    });
     if (answers.size() > 2)
         return Unplayable{"three or more choices"};
     if (answers.size() < 2)
@@ -87,13 +83,14 @@ Read readMultichoice(const xmlNode* question) {
         // Moodle takes an answer without a fraction as wrong.
         const std::string fraction = attributeOf(answers[index], "fraction");
         const std::optional<double> percent =
-            trimmed(fraction).empty() ? 0.0 : percentOf(trimmed(fraction));
+            moodleTrimmed(fraction).empty() ? 0.0 : percentOf(moodleTrimmed(fraction));
         if (!percent)
             return Unplayable{"a weight Velmora cannot read"};
         if (choiceWeight(*percent) == ChoiceWeight::PartMarks)
             return Unplayable{partMarks};
         right[index] = choiceWeight(*percent) == ChoiceWeight::Right;
-        auto word = plainTextOf(answers[index]);
+        const MoodleText stored = moodleTextOf(answers[index], sentence.html);
+        auto word = shownText(stored.text, stored.html);
         if (const auto* unplayable = std::get_if<Unplayable>(&word))
             return *unplayable;
         words[index] = std::move(std::get<std::string>(word));
@@ -101,30 +98,35 @@ Read readMultichoice(const xmlNode* question) {
     if (right[0] == right[1])
         return Unplayable{right[0] ? "two right answers" : "no right answer"};
 
-    auto sentence = plainTextOf(childElement(question, "questiontext"));
-    if (const auto* unplayable = std::get_if<Unplayable>(&sentence))
+    auto shown = shownText(sentence.text, sentence.html);
+    if (const auto* unplayable = std::get_if<Unplayable>(&shown))
         return *unplayable;
-    const auto gap = underscoreGap(std::get<std::string>(sentence));
+    const auto gap = underscoreGap(std::get<std::string>(shown));
     if (const auto* unplayable = std::get_if<Unplayable>(&gap))
         return *unplayable;
     const auto [before, after] = std::get<Gapped>(gap);
     const bool rightFirst = right[0];
     return placed(gappedQuestion(before, after, std::move(words[rightFirst ? 0 : 1]),
                                  std::move(words[rightFirst ? 1 : 0]), Question::Side::Left),
-                  isSet(question, "shuffleanswers"), rightFirst);
+                  moodleYes(question, "shuffleanswers", false), rightFirst);
 }
 
+// Moodle finds the gap in the text as stored, then shows each piece of it in the text's format:
+// an entity never opens, splits or closes the gap.
 Read readClozeQuestion(const xmlNode* question) {
-    const auto text = plainTextOf(childElement(question, "questiontext"));
-    if (const auto* unplayable = std::get_if<Unplayable>(&text))
-        return *unplayable;
-    auto cloze = readCloze(std::get<std::string>(text));
+    const MoodleText stored = moodleTextOf(childElement(question, "questiontext"));
+    const auto cloze = readCloze(stored.text);
     if (const auto* unplayable = std::get_if<Unplayable>(&cloze))
         return *unplayable;
-    auto& gap = std::get<ClozeGap>(cloze);
-    return placed(gappedQuestion(gap.beforeGap, gap.afterGap, std::move(gap.rightWord),
-                                 std::move(gap.wrongWord), Question::Side::Left),
-                  gap.shuffled, gap.rightFirst);
+    const auto& gap = std::get<ClozeGap>(cloze);
+    auto pieces =
+        shownPieces<4>({gap.beforeGap, gap.afterGap, gap.rightWord, gap.wrongWord}, stored.html);
+    if (const auto* unplayable = std::get_if<Unplayable>(&pieces))
+        return *unplayable;
+    auto& [before, after, right, wrong] = std::get<0>(pieces);
+    return placed(
+        gappedQuestion(before, after, std::move(right), std::move(wrong), Question::Side::Left),
+        gap.shuffled, gap.rightFirst);
 }
 
 // The [[n]] gaps of a gapselect or ddwtos question's text: where each stands and which choice
@@ -150,44 +152,84 @@ std::vector<ChoiceGap> choiceGapsOf(std::string_view text) {
     return gaps;
 }
 
-// gapselect and ddwtos: the choices are <selectoption> or <dragbox> elements, numbered from 1
-// in file order, each in a group; a gap [[n]] has choice n right and offers its group.
+// A gapselect or ddwtos choice as Moodle keeps it: its text, and its group, 1 where it names
+// none.
+struct GroupedChoice {
+    std::string text;
+    std::string group;
+};
+
+// The choices Moodle keeps, numbered from 1 in file order, and where each choice of the file
+// went: Moodle leaves out a choice whose text is blank and numbers the gaps anew, so a gap that
+// named a later choice still names it, and one that named a blank choice names the choice that
+// now has its number.
+struct KeptChoices {
+    std::vector<GroupedChoice> kept;
+    std::vector<std::optional<std::size_t>> keptAs;
+
+    std::optional<std::size_t> namedBy(std::size_t number) const {
+        if (number >= 1 && number <= keptAs.size() && keptAs[number - 1])
+            return keptAs[number - 1];
+        if (number >= 1 && number <= kept.size())
+            return number - 1;
+        return std::nullopt;
+    }
+};
+
+KeptChoices keptChoices(const xmlNode* question, std::string_view element) {
+    KeptChoices choices;
+    for (const xmlNode* choice : childElements(question, element)) {
+        std::string text = textOf(childElement(choice, "text"));
+        if (moodleTrimmed(text).empty()) {
+            choices.keptAs.emplace_back();
+            continue;
+        }
+        const xmlNode* group = childElement(choice, "group");
+        choices.keptAs.emplace_back(choices.kept.size());
+        choices.kept.push_back(
+            {std::move(text), group ? std::string(moodleTrimmed(textOf(group))) : "1"});
+    }
+    return choices;
+}
+
+// gapselect and ddwtos: the choices are <selectoption> or <dragbox> elements, each in a group;
+// a gap [[n]] has choice n right and offers its group. Moodle finds the gap in the text as
+// stored and shuffles the choices unless told not to.
 Read readChoiceGap(const xmlNode* question, std::string_view choiceElement) {
-    const auto text = plainTextOf(childElement(question, "questiontext"));
-    if (const auto* unplayable = std::get_if<Unplayable>(&text))
-        return *unplayable;
-    const std::string& sentence = std::get<std::string>(text);
-    const std::vector<ChoiceGap> gaps = choiceGapsOf(sentence);
+    const MoodleText stored = moodleTextOf(childElement(question, "questiontext"));
+    const std::vector<ChoiceGap> gaps = choiceGapsOf(stored.text);
     if (gaps.empty())
         return Unplayable{"no gap: a question needs one [[1]]"};
     if (gaps.size() > 1)
         return Unplayable{"more than one gap"};
     const ChoiceGap& gap = gaps.front();
-    const std::vector<const xmlNode*> choices = childElements(question, choiceElement);
-    if (gap.choice < 1 || gap.choice > choices.size())
+    const KeptChoices choices = keptChoices(question, choiceElement);
+    const std::optional<std::size_t> right = choices.namedBy(gap.choice);
+    if (!right)
         return Unplayable{"the gap names a choice that is not there"};
-    const std::size_t right = gap.choice - 1;
-    const std::string group = textOf(childElement(choices[right], "group"));
     std::vector<std::size_t> offered;
-    for (std::size_t index = 0; index < choices.size(); ++index)
-        if (trimmed(textOf(childElement(choices[index], "group"))) == trimmed(group))
+    for (std::size_t index = 0; index < choices.kept.size(); ++index)
+        if (choices.kept[index].group == choices.kept[*right].group)
             offered.push_back(index);
     if (offered.size() > 2)
         return Unplayable{"three or more choices"};
     if (offered.size() < 2)
         return Unplayable{"fewer than two choices"};
-    const std::size_t wrong = offered[0] == right ? offered[1] : offered[0];
-    std::string words[2];
-    for (std::size_t index : {right, wrong}) {
-        HtmlText word = htmlText(textOf(childElement(choices[index], "text")));
-        if (word.unplayable)
-            return *word.unplayable;
-        words[index == right ? 0 : 1] = std::move(word.text);
-    }
-    const std::string_view whole = sentence;
-    return placed(gappedQuestion(whole.substr(0, gap.start), whole.substr(gap.end),
-                                 std::move(words[0]), std::move(words[1]), Question::Side::Left),
-                  isSet(question, "shuffleanswers"), right < wrong);
+    const std::size_t wrong = offered[0] == *right ? offered[1] : offered[0];
+    const std::string_view whole = stored.text;
+    auto sentence =
+        shownPieces<2>({whole.substr(0, gap.start), whole.substr(gap.end)}, stored.html);
+    if (const auto* unplayable = std::get_if<Unplayable>(&sentence))
+        return *unplayable;
+    // The choices' texts are HTML, whatever the question's text is in.
+    auto words = shownPieces<2>({choices.kept[*right].text, choices.kept[wrong].text}, true);
+    if (const auto* unplayable = std::get_if<Unplayable>(&words))
+        return *unplayable;
+    auto& [before, after] = std::get<0>(sentence);
+    auto& [rightWord, wrongWord] = std::get<0>(words);
+    return placed(gappedQuestion(before, after, std::move(rightWord), std::move(wrongWord),
+                                 Question::Side::Left),
+                  moodleYes(question, "shuffleanswers", true), *right < wrong);
 }
 
 // Why each other kind of question is left out, in the words of Moodle's question bank.
@@ -202,6 +244,7 @@ constexpr OtherKind otherKinds[] = {
     {"numerical", "a numerical question"},
     {"essay", "an essay question"},
     {"matching", "a matching question"},
+    {"match", "a matching question"},
     {"randomsamatch", "a random short-answer matching question"},
     {"description", "a description, not a question"},
     {"calculated", "a calculated question"},
@@ -218,7 +261,7 @@ std::variant<TeacherQuestion, Unplayable> readMoodleQuestion(const xmlNode* ques
     const std::string type = attributeOf(question, "type");
     if (type == "multichoice")
         return readMultichoice(question);
-    if (type == "cloze")
+    if (type == "cloze" || type == "multianswer")
         return readClozeQuestion(question);
     if (type == "gapselect")
         return readChoiceGap(question, "selectoption");

@@ -87,6 +87,9 @@ void MoodleXmlTest::aQuestionVelmoraCannotPlayIsNamedWithItsLine_data() {
     QTest::newRow("multichoice, several right")
         << question("multichoice", "The cats _____ here.", "<single>false</single>" + twoAnswers)
         << "3: several answers may be right";
+    QTest::newRow("multichoice, an empty <single>")
+        << question("multichoice", "The cats _____ here.", "<single></single>" + twoAnswers)
+        << "3: several answers may be right";
     QTest::newRow("multichoice, half a mark")
         << multichoice("The cats _____ here.", answer("100", "were") + answer("50", "was"))
         << "3: a weight other than 100% for right or 0% and below for wrong";
@@ -121,6 +124,8 @@ void MoodleXmlTest::aQuestionVelmoraCannotPlayIsNamedWithItsLine_data() {
         << "3: no gap: a cloze question needs one {1:MULTICHOICE:=right~wrong}";
     QTest::newRow("cloze, three answers")
         << cloze("The cats {1:MC:=were~was~be} here.") << "3: three or more choices";
+    QTest::newRow("cloze, a third choice that shows a blank")
+        << cloze("The cats {1:MC:=were~was~&nbsp;} here.") << "3: three or more choices";
     QTest::newRow("cloze, a partial weight")
         << cloze("The cats {1:MC:=were~%50%was} here.")
         << "3: a weight other than 100% for right or 0% and below for wrong";

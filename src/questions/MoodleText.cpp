@@ -1,0 +1,36 @@
+#include "questions/MoodleText.h"
+
+#include "questions/HtmlText.h"
+#include "questions/XmlDocument.h"
+
+std::string_view moodleTrimmed(std::string_view text) {
+    constexpr std::string_view blanks = " \t\n\r\v";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == text.npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+MoodleText moodleTextOf(const xmlNode* holder, bool unnamedIsHtml) {
+    const std::string format = attributeOf(holder, "format");
+    return {textOf(childElement(holder, "text")),
+            format.empty() ? unnamedIsHtml : moodleTrimmed(format) != "plain_text"};
+}
+
+std::variant<std::string, Unplayable> shownText(std::string_view text, bool html) {
+    if (!html)
+        return std::string(text);
+    HtmlText plain = htmlText(text);
+    if (plain.unplayable)
+        return *plain.unplayable;
+    return std::move(plain.text);
+}
+
+bool moodleYes(const xmlNode* parent, std::string_view name, bool absent) {
+    const xmlNode* element = childElement(parent, name);
+    if (!element)
+        return absent;
+    const std::string value = textOf(element);
+    const std::string_view said = moodleTrimmed(value);
+    return !said.empty() && said != "false" && said != "0";
+}
