@@ -18,7 +18,10 @@ MoodleText moodleTextOf(const xmlNode* holder, bool unnamedIsHtml) {
 }
 
 std::variant<std::string, Unplayable> shownText(std::string_view text, bool html) {
-    if (!html)
+    // Most pieces beside a gap, and most words, hold neither markup, an entity nor a
+    // non-breaking space: as HTML they show as written, but for their runs of blanks, which every
+    // question's texts merge anyway. XML's text is UTF-8 already, as the HTML parser makes it.
+    if (!html || (text.find_first_of("<&") == text.npos && text.find("\u00A0") == text.npos))
         return std::string(text);
     HtmlText plain = htmlText(text);
     if (plain.unplayable)
