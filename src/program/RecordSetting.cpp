@@ -7,7 +7,7 @@ QString recordFolder(const QString& option) {
     QString folder = option;
     if (folder.isEmpty()) {
         // The user's ~/.config/velmora/velmora.conf, then /etc/xdg/velmora/velmora.conf.
-        const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+        const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
                                  QStringLiteral("velmora"), QStringLiteral("velmora"));
         folder = settings.value(QStringLiteral("record/folder")).toString();
     }
