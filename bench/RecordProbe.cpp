@@ -19,7 +19,6 @@ using namespace std::chrono_literals;
 // Ten answers, as a test of ten leaves them.
 TestAttempt tenAnswers(int pupil, int attempt) {
     TestAttempt test{.test = 1 + attempt % 5,
-                     .title = "Test " + std::to_string(1 + attempt % 5),
                      .started = QDateTime::currentDateTime(),
                      .finished = QDateTime::currentDateTime(),
                      .complete = true,
@@ -64,7 +63,8 @@ int measureClassReport(const char* velmora) {
                                        .context = {.login = "pupil" + std::to_string(pupil),
                                                    .name = "Pupil " + std::to_string(pupil),
                                                    .computer = "pc",
-                                                   .source = "builtin"},
+                                                   .source = "builtin",
+                                                   .titles = {}},
                                        .test = tenAnswers(pupil, attempt)};
             QFile file(folder.filePath(QString::fromStdString(name + ".csv")));
             const std::string text = attemptCsv(record);

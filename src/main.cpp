@@ -41,9 +41,12 @@ int main(int argc, char* argv[]) {
         reportLeftOut(*teacherSet);
     }
     RecordChoice keeping{
-        .folder = QFile::encodeName(recordFolder(commandLine.recordFolder)).toStdString()};
-    if (teacherSet)
+        .folder = QFile::encodeName(recordFolder(commandLine.recordFolder)).toStdString(),
+        .titles = {}};
+    if (teacherSet) {
         keeping.source = teacherSet->source;
+        keeping.titles = teacherSet->tests.titles();
+    }
     Program program(teacherSet ? std::span(teacherSet->tests.tests()) : builtInBanks(), reading,
                     keeping);
     program.start();

@@ -20,7 +20,9 @@ namespace {
 std::unique_ptr<RecordWriter> recordWriter(const RecordChoice& keeping) {
     if (keeping.folder.empty())
         return nullptr;
-    return std::make_unique<RecordWriter>(keeping.folder, thisPupil(keeping.source));
+    AttemptContext context = thisPupil(keeping.source);
+    context.titles = keeping.titles;
+    return std::make_unique<RecordWriter>(keeping.folder, std::move(context));
 }
 } // namespace
 

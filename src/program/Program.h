@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <thread>
+#include <vector>
 
 // How the tests' texts are read aloud: by which voice, and whether as they appear or only when
 // the pupil presses R.
@@ -25,6 +26,8 @@ struct RecordChoice {
     std::string folder;
     // "builtin", or the teacher's file's name and the start of its digest.
     std::string source = "builtin";
+    // Each test's title, or none for "Test N".
+    std::vector<std::string> titles;
 };
 
 // Velmora on the real clock, the emulated speaker, the desktop's web opener and display. Made

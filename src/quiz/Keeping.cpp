@@ -8,7 +8,6 @@ std::string text(std::string_view shown) {
 
 void TestScreen::startAttempt() {
     attempt = {.test = testNumber.value(),
-               .title = "Test " + std::to_string(testNumber.value()),
                .started = QDateTime::currentDateTime(),
                .finished = {},
                .complete = false,

@@ -20,9 +20,8 @@ struct AnsweredQuestion {
 
 // One go at one test, from its first question to its end or to the pupil leaving it.
 struct TestAttempt {
-    // The number on the menu, and the test's category or "Test N".
+    // The number on the menu.
     int test = 0;
-    std::string title;
     QDateTime started;
     QDateTime finished;
     // False when the pupil left the test before its last answer.
@@ -38,6 +37,9 @@ struct AttemptContext {
     std::string computer;
     // "builtin", or the teacher's file's name and the first 12 hex digits of its SHA-256.
     std::string source;
+    // Each test's title, test 1 first: its category's name, or empty where the test is called
+    // "Test N" after its number.
+    std::vector<std::string> titles;
 };
 
 // What one attempt file holds; `attempt` names it and is its file name without ".csv".

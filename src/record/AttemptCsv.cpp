@@ -21,6 +21,13 @@ std::string isoTime(const QDateTime& time) {
         .toStdString();
 }
 
+std::string titleOf(const AttemptContext& who, int test) {
+    const auto index = std::size_t(test - 1);
+    if (test >= 1 && index < who.titles.size() && !who.titles[index].empty())
+        return who.titles[index];
+    return "Test " + std::to_string(test);
+}
+
 std::optional<int> number(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -64,8 +71,8 @@ std::string attemptCsv(const AttemptRecord& record) {
     for (std::size_t i = 0; i < test.answers.size(); ++i) {
         const AnsweredQuestion& answer = test.answers[i];
         text += csvLine({std::string(formatVersion), record.attempt, who.login, who.name,
-                         who.computer, who.source, std::to_string(test.test), test.title,
-                         isoTime(test.started), isoTime(test.finished),
+                         who.computer, who.source, std::to_string(test.test),
+                         titleOf(who, test.test), isoTime(test.started), isoTime(test.finished),
                          test.complete ? "finished" : "unfinished", std::to_string(i + 1),
                          answer.sentence, answer.left, answer.right, answer.correct, answer.picked,
                          answer.ok ? "1" : "0", std::to_string(answer.score)});

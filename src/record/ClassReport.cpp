@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <algorithm>
+#include <map>
+#include <set>
 
 namespace {
 using Table = std::vector<CsvRow>;
@@ -15,11 +17,29 @@ std::string cell(const ClassRecord& record, const std::string& login, const Test
     return std::to_string(found->second.best) + " (" + std::to_string(found->second.attempts) + ")";
 }
 
+// The header row: the pupils' columns, then a column for each test headed by its title. A
+// spreadsheet or Moodle tells columns apart by their headings only, so a title that two files'
+// tests share (each file has its "Test 1") is followed by the file, and by a number where even
+// that is shared.
+CsvRow headerRow(CsvRow pupilColumns, const ClassRecord& record) {
+    std::map<std::string, int> sharing;
+    for (const auto& [test, title] : record.tests)
+        ++sharing[title];
+    std::set<std::string> taken(pupilColumns.begin(), pupilColumns.end());
+    CsvRow row = std::move(pupilColumns);
+    for (const auto& [test, title] : record.tests) {
+        const std::string heading = sharing[title] > 1 ? title + " (" + test.source + ")" : title;
+        std::string distinct = heading;
+        for (int copy = 2; !taken.insert(distinct).second; ++copy)
+            distinct = heading + " " + std::to_string(copy);
+        row.push_back(std::move(distinct));
+    }
+    return row;
+}
+
 // The table's rows, the header first.
 Table classTable(const ClassRecord& record) {
-    Table table{{"login", "name"}};
-    for (const auto& [test, title] : record.tests)
-        table.front().push_back(title);
+    Table table{headerRow({"login", "name"}, record)};
     for (const auto& [login, name] : record.pupils) {
         CsvRow row{login, name};
         for (const auto& entry : record.tests)
@@ -93,9 +113,7 @@ std::string classReportCsv(const ClassRecord& record) {
 }
 
 std::string moodleGradesCsv(const ClassRecord& record) {
-    Table table{{"username"}};
-    for (const auto& [test, title] : record.tests)
-        table.front().push_back(title);
+    Table table{headerRow({"username"}, record)};
     for (const auto& [login, name] : record.pupils) {
         CsvRow row{login};
         for (const auto& entry : record.tests) {

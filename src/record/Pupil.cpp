@@ -24,7 +24,8 @@ AttemptContext thisPupil(std::string source) {
     AttemptContext context{.login = std::to_string(::getuid()),
                            .name = {},
                            .computer = computerName(),
-                           .source = std::move(source)};
+                           .source = std::move(source),
+                           .titles = {}};
     if (const passwd* account = ::getpwuid(::getuid())) {
         context.login = account->pw_name;
         context.name = fullName(account->pw_gecos);

@@ -7,7 +7,6 @@
 inline AttemptRecord hostileAttempt(std::string attempt) {
     const QDateTime started = QDateTime::fromString("2026-12-10T09:41:07+01:00", Qt::ISODate);
     TestAttempt test{.test = 3,
-                     .title = "=HYPERLINK(\"http://x\",\"Test, 3\")",
                      .started = started,
                      .finished = started.addSecs(90),
                      .complete = true,
@@ -30,6 +29,7 @@ inline AttemptRecord hostileAttempt(std::string attempt) {
             .context = {.login = "ana,\"o'b\"",
                         .name = "Ана \"Ní\"\nÓg, =1+1",
                         .computer = "room3\r\npc12",
-                        .source = "was, or \"were\".gift 0123456789ab"},
+                        .source = "was, or \"were\".gift 0123456789ab",
+                        .titles = {"", "", "=HYPERLINK(\"http://x\",\"Test, 3\")"}},
             .test = std::move(test)};
 }

@@ -30,15 +30,17 @@ AttemptRecord attemptOf(std::string login, int test, std::vector<bool> picks,
                         std::string day = "2026-12-10") {
     const QDateTime started =
         QDateTime::fromString(QString::fromStdString(day + "T10:00:00+01:00"), Qt::ISODate);
-    AttemptRecord record{
-        .attempt = login + std::to_string(test) + day,
-        .context = {.login = login, .name = login + " name", .computer = "pc", .source = "builtin"},
-        .test = {.test = test,
-                 .title = "Test " + std::to_string(test),
-                 .started = started,
-                 .finished = started,
-                 .complete = true,
-                 .answers = {}}};
+    AttemptRecord record{.attempt = login + std::to_string(test) + day,
+                         .context = {.login = login,
+                                     .name = login + " name",
+                                     .computer = "pc",
+                                     .source = "builtin",
+                                     .titles = {}},
+                         .test = {.test = test,
+                                  .started = started,
+                                  .finished = started,
+                                  .complete = true,
+                                  .answers = {}}};
     int right = 0;
     for (std::size_t i = 0; i < picks.size(); ++i) {
         right += picks[i];
@@ -67,7 +69,7 @@ class RecordFiles : public QObject {
         QCOMPARE(first[2], record.context.login);
         QCOMPARE(first[3], record.context.name);
         QCOMPARE(first[4], record.context.computer);
-        QCOMPARE(first[7], record.test.title);
+        QCOMPARE(first[7], record.context.titles[2]);
         QCOMPARE(first[8], std::string("2026-12-10T09:41:07+01:00"));
         QCOMPARE(first[12], record.test.answers[0].sentence);
         QCOMPARE((*rows)[4][12], std::string(" I ___ "));
@@ -192,6 +194,36 @@ class RecordFiles : public QObject {
         QCOMPARE(classReportCsv(*all), std::string("\xEF\xBB\xBFlogin,name,Test 1,Test 2\r\n"
                                                    "ana,ana name,75 (2),50 (1)\r\n"
                                                    "ben,ben name,50 (1),'-\r\n"));
+    }
+
+    // A spreadsheet and Moodle's import tell the columns apart by their headings alone.
+    void reportHeadsEachTestWithATitleOfItsOwn() {
+        QTemporaryDir folder;
+        const std::string teachers = "past.gift 0123456789ab";
+        const auto write = [&](std::string login, int test, std::string source,
+                               std::vector<std::string> titles) {
+            AttemptRecord attempt = attemptOf(std::move(login), test, {true});
+            attempt.context.source = std::move(source);
+            attempt.context.titles = std::move(titles);
+            writeText(folder.filePath(QString::fromStdString(attempt.attempt + ".csv")),
+                      attemptCsv(attempt));
+        };
+        write("ana", 1, "builtin", {});
+        write("ben", 1, teachers, {"", "Past (1)"});
+        write("ben", 2, teachers, {"", "Past (1)"});
+        write("ben", 3, teachers, {"", "", "username", "login"});
+        write("ben", 4, teachers, {"", "", "username", "login"});
+        std::string why;
+        const std::optional<ClassRecord> record =
+            readClassRecord(folder.path().toStdString(), {}, why);
+        QVERIFY(record);
+        const std::string moodle = moodleGradesCsv(*record);
+        QCOMPARE(moodle.substr(0, moodle.find("\r\n")),
+                 "username,Test 1 (builtin),Test 1 (" + teachers + "),Past (1),username 2,login");
+        const std::string table = classReportCsv(*record);
+        QCOMPARE(table.substr(0, table.find("\r\n")),
+                 "\xEF\xBB\xBFlogin,name,Test 1 (builtin),Test 1 (" + teachers +
+                     "),Past (1),username,login 2");
     }
 
     void reportLeavesOutWhatIsNotAnAttemptAndGoesOn() {

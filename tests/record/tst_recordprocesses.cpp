@@ -166,7 +166,7 @@ class RecordProcesses : public QObject {
             QCOMPARE(row[2].toString().toStdString(), expected.context.login);
             QCOMPARE(row[3].toString().toStdString(), expected.context.name);
             QCOMPARE(row[4].toString().toStdString(), expected.context.computer);
-            QCOMPARE(row[7].toString().toStdString(), expected.test.title);
+            QCOMPARE(row[7].toString().toStdString(), expected.context.titles[2]);
             QCOMPARE(row[12].toString().toStdString(), answer.sentence);
             QCOMPARE(row[14].toString().toStdString(), answer.right);
             QCOMPARE(row[16].toString().toStdString(), answer.picked);
