@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <grp.h>
 #include <string_view>
 #include <unistd.h>
 
@@ -18,7 +19,9 @@ constexpr const char* stepNames[] = {"before-data", "mid-data", "before-flush", 
 
 bool becomeNobody() {
     constexpr uid_t nobody = 65534;
-    return ::getuid() != 0 || (::setgid(nobody) == 0 && ::setuid(nobody) == 0);
+    // Root's own groups would otherwise go along, and with them root's group's permissions.
+    return ::getuid() != 0 ||
+           (::setgroups(0, nullptr) == 0 && ::setgid(nobody) == 0 && ::setuid(nobody) == 0);
 }
 } // namespace
 
