@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 #include <numeric>
+#include <set>
 #include <span>
 #include <utility>
 
@@ -105,10 +106,22 @@ std::vector<std::string> titlesOf(const std::vector<DealtTest>& tests,
         titles.push_back(category < categories.size() ? categories[category] : std::string());
         ++sharing[titles.back()];
     }
+    // The numbers skip a name that another category already has ("Past (1)" beside two "Past").
+    std::set<std::string> taken;
+    for (const std::string& title : titles)
+        if (sharing[title] == 1)
+            taken.insert(title);
     std::map<std::string, int> numbered;
-    for (std::string& title : titles)
-        if (!title.empty() && sharing[title] > 1)
-            title += " (" + std::to_string(++numbered[title]) + ")";
+    for (std::string& title : titles) {
+        if (title.empty() || sharing[title] == 1)
+            continue;
+        std::string distinct;
+        int& number = numbered[title];
+        do
+            distinct = title + " (" + std::to_string(++number) + ")";
+        while (!taken.insert(distinct).second);
+        title = std::move(distinct);
+    }
     return titles;
 }
 } // namespace

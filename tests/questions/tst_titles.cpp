@@ -90,6 +90,9 @@ class Titles : public QObject {
         QTest::newRow("one name in two places")
             << QStringList{"$A/Past", "2q", "$Present", "2q", "$B/Past", "2q"}
             << QStringList{"Past (1)", "Present", "Past (2)"};
+        QTest::newRow("a number that a name already has")
+            << QStringList{"$Past", "1q", "$Past (1)", "1q", "$Present", "$Past", "1q"}
+            << QStringList{"Past (2)", "Past (1)", "Past (3)"};
         QTest::newRow("a category that holds nothing")
             << QStringList{"$Past", "$Present", "2q"} << QStringList{"Present"};
         QTest::newRow("only the tests played are numbered")
