@@ -3,6 +3,8 @@
 #include "Measure.h"
 #include "ToneFinder.h"
 #include "program/ScreenSet.h"
+#include "record/Pupil.h"
+#include "record/RecordWriter.h"
 #include "shell/Label.h"
 #include "shell/QtClock.h"
 #include "shell/TextBox.h"
@@ -14,10 +16,12 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -223,7 +227,11 @@ void reportTones(const CapturedSpeaker& speaker, const std::vector<Answer>& answ
 }
 } // namespace
 
-int runTiming(int answerCount, bool readingAloud) {
+int runTiming(int answerCount, bool readingAloud, bool keepingRecord) {
+    QTemporaryDir recordFolder;
+    std::optional<RecordWriter> record;
+    if (keepingRecord)
+        record.emplace(recordFolder.path().toStdString(), thisPupil("builtin"));
     StampingClock clock;
     auto speaker = std::make_unique<CapturedSpeaker>();
     DesktopUrlOpener urlOpener;
@@ -232,7 +240,7 @@ int runTiming(int answerCount, bool readingAloud) {
         voice.warmUp();
     ScreenSet shell(
         {clock, urlOpener, [] { return QGuiApplication::primaryScreen()->geometry().width(); }},
-        *speaker, {voice, readingAloud});
+        *speaker, {voice, readingAloud}, builtInBanks(), record ? &*record : nullptr);
     shell.start();
 
     std::vector<Answer> answers;

@@ -1,6 +1,7 @@
 // Velmora measured from the inside, one measurement per run: `bench_probe MODE`.
 #include "ManualClock.h"
 #include "Measure.h"
+#include "RecordProbe.h"
 #include "TimingRun.h"
 #include "ToneListener.h"
 #include "program/Program.h"
@@ -379,12 +380,16 @@ int main(int argc, char* argv[]) {
         return closeDuringTone();
     if (mode == "timing")
         return runTiming(argc > 2 ? QByteArray(argv[2]).toInt() : 20,
-                         argc > 3 && QByteArray(argv[3]) == "read-aloud");
+                         argc > 3 && QByteArray(argv[3]) == "read-aloud",
+                         argc > 3 && QByteArray(argv[3]) == "record");
+    if (mode == "record-write")
+        return measureRecordWrite();
+    if (mode == "record-report")
+        return measureClassReport(VELMORA_PROGRAM);
     if (mode == "speech")
         return speechLatency();
-    std::fprintf(stderr,
-                 "usage: bench_probe startup [FILE]|read|read-xml|memory|memory-silent|"
-                 "memory-read-aloud|feedback|idle|road|close|timing [answers [read-aloud]]|"
-                 "speech\n");
+    std::fprintf(stderr, "usage: bench_probe startup [FILE]|read|read-xml|memory|memory-silent|"
+                         "memory-read-aloud|feedback|idle|road|close|timing [answers [read-aloud]]|"
+                         "speech\n");
     return 2;
 }

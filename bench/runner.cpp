@@ -159,6 +159,9 @@ int main(int argc, char* argv[]) {
     const Figures memoryReading = run(probe, {"memory-read-aloud"});
     const Figures speech = run(probe, {"speech"});
     const Figures timingReading = run(probe, {"timing", "10", "read-aloud"});
+    const Figures timingRecord = run(probe, {"timing", "10", "record"});
+    const Figures recordWrite = run(probe, {"record-write"});
+    const Figures classReport = run(probe, {"record-report"});
 
     // The floor is the least any program drawing Velmora's two windows pays: the same windows
     // bare, with one caption. Start-up and memory are held to it; the bare window is for scale.
@@ -235,6 +238,14 @@ int main(int argc, char* argv[]) {
                 timing["rendered_run_error_worst_ms"] < 4};
     rows << Row{"gap between tones as rendered, worst, ms", timing["rendered_gap_worst_ms"], none,
                 "< 2 ms", timing["rendered_gap_worst_ms"] < 2};
+    rows << Row{"record: last answer to the attempt's file renamed, median of 50, ms",
+                recordWrite["write_median_ms"], none, "", true};
+    rows << Row{"  the same, worst, ms", recordWrite["write_worst_ms"], none, "< 20 ms",
+                recordWrite["write_worst_ms"] < 20};
+    rows << Row{"record: feedback step error, worst, ms", timingRecord["step_error_worst_ms"], none,
+                "< 10 ms", timingRecord["step_error_worst_ms"] < 10};
+    rows << Row{"record: --report over 10,000 attempt files, ms", classReport["report_10000_ms"],
+                none, "< 2000 ms", classReport["report_10000_ms"] < 2000};
     rows << Row{"read-aloud: question shown to its speech at the sound card, median of 10, ms",
                 speech["median_ms"], none, "< 150 ms",
                 speech["median_ms"] > 0 && speech["median_ms"] < 150};

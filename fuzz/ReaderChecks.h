@@ -3,6 +3,7 @@
 // Velmora can play.
 #pragma once
 
+#include "questions/CategoryName.h"
 #include "questions/TeacherTests.h"
 
 #include <algorithm>
@@ -58,6 +59,15 @@ inline void checkTeacherTests(TeacherTests read) {
     require(std::is_sorted(tests.findings().begin(), tests.findings().end(),
                            [](const Finding& a, const Finding& b) { return a.line < b.line; }));
     require(tests.questionsSkipped() >= 0);
+    // A title heads a column of the class report: one line, short, and no two alike.
+    require(tests.titles().size() == tests.tests().size());
+    for (const std::string& title : tests.titles()) {
+        require(title.size() <= 4 * longestCategoryName + std::string_view(" (5)").size());
+        require(std::none_of(title.begin(), title.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < ' '; }));
+        require(title.empty() ||
+                std::count(tests.titles().begin(), tests.titles().end(), title) == 1);
+    }
 }
 
 } // namespace fuzz

@@ -1,9 +1,12 @@
+#include "program/ClassReportCommand.h"
 #include "program/CommandLine.h"
 #include "program/Program.h"
+#include "program/RecordSetting.h"
 #include "program/TeacherSet.h"
 #include "quiz/QuestionFit.h"
 
 #include <QApplication>
+#include <QFile>
 #include <optional>
 #include <unistd.h>
 
@@ -11,6 +14,8 @@ int main(int argc, char* argv[]) {
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.request == CommandLine::Request::check)
         return checkTeacherFile(commandLine.file, argv[0]);
+    if (commandLine.request == CommandLine::Request::report)
+        return reportOnClass(commandLine);
     if (commandLine.request != CommandLine::Request::run)
         return answer(commandLine);
     VoiceChoice reading{.asTextsAppear = commandLine.readAloud};
@@ -35,7 +40,15 @@ int main(int argc, char* argv[]) {
             return refuseTeacherSet(*teacherSet, isatty(STDERR_FILENO) != 0);
         reportLeftOut(*teacherSet);
     }
-    Program program(teacherSet ? std::span(teacherSet->tests.tests()) : builtInBanks(), reading);
+    RecordChoice keeping{
+        .folder = QFile::encodeName(recordFolder(commandLine.recordFolder)).toStdString(),
+        .titles = {}};
+    if (teacherSet) {
+        keeping.source = teacherSet->source;
+        keeping.titles = teacherSet->tests.titles();
+    }
+    Program program(teacherSet ? std::span(teacherSet->tests.tests()) : builtInBanks(), reading,
+                    keeping);
     program.start();
     return QApplication::exec();
 }

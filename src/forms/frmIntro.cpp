@@ -26,6 +26,10 @@ constexpr ControlDef controls[] = {
      .text = "Click here to visit " VELMORA_WEB_ADDRESS " to download more test or other freeware.",
      .left = 840, .top = 6120, .width = 7335, .height = 255, .backColour = rgb(192, 255, 255),
      .alignment = Centre, .handPointer = true, .tabStop = true},
+    // Shown only while the school keeps a record of the answers.
+    {.kind = Label, .name = "lblKept", .text = "Your answers are kept for your teacher.",
+     .left = 1680, .top = 5820, .width = 4575, .height = 255, .backColour = peach,
+     .alignment = Centre, .visible = false},
     {.kind = Label, .name = "Label8", .text = "You may start now.", .left = 1680, .top = 5400,
      .width = 4575, .height = 375, .font = batang14Bold, .foreColour = windowText,
      .backColour = windowBackground, .alignment = Centre, .boxLine = true, .handPointer = true,

@@ -1,6 +1,7 @@
 #include "program/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QDate>
 #include <QStringList>
 #include <cstdio>
 
@@ -27,11 +28,35 @@ const QCommandLineOption voiceOption(
     "en-us (American), or another that espeak-ng --voices=en lists.",
     "NAME");
 
+const QCommandLineOption recordOption(
+    "record",
+    "Keep each attempt at a test for the teacher, as a file in FOLDER. This is on for every user "
+    "of the computer when the system's /etc/xdg/velmora/velmora.conf, or a user's own "
+    "~/.config/velmora/velmora.conf, names a folder under [record]; this option wins over both.",
+    "FOLDER");
+const QCommandLineOption reportOption(
+    "report",
+    "Show the class's results kept in FOLDER, without opening a window: each pupil's best score "
+    "and number of attempts at each test, then the sentences most often answered wrong.",
+    "FOLDER");
+const QCommandLineOption
+    sinceOption("since", "With --report: only the attempts started on DATE (2026-12-10) or later.",
+                "DATE");
+const QCommandLineOption
+    csvOption("csv", "With --report: also write the table to FILE for a spreadsheet.", "FILE");
+const QCommandLineOption
+    moodleOption("moodle",
+                 "With --report: also write each best score to FILE for Moodle's gradebook import.",
+                 "FILE");
+// The options that only a report takes.
+const QCommandLineOption* const reportOnlyOptions[] = {&sinceOption, &csvOption, &moodleOption};
+
 void describeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "English grammar drills for children: five tests of ten questions each.\n"
         "Without a file, Velmora opens its menu bar and welcome page with its own tests.");
-    parser.addOptions({helpOption, versionOption, checkOption, readAloudOption, voiceOption});
+    parser.addOptions({helpOption, versionOption, checkOption, readAloudOption, voiceOption,
+                       recordOption, reportOption, sinceOption, csvOption, moodleOption});
     parser.addPositionalArgument(
         "FILE",
         "A teacher's tests, a GIFT file or a Moodle XML export (told apart by what it holds): "
@@ -47,12 +72,13 @@ QString helpText() {
     return parser.helpText().replace(QStringLiteral("<executable_name>"), programName) +
            QStringLiteral("\n"
                           "Exit status:\n"
-                          "  0  Velmora was closed, it answered an option, or the checked file\n"
-                          "     holds a test it can play.\n"
+                          "  0  Velmora was closed, it answered an option, the checked file\n"
+                          "     holds a test it can play, or the report was shown.\n"
                           "  1  There was no display to show the windows on.\n"
                           "  2  The command line held something Velmora does not know, such as\n"
                           "     a voice the synthesizer does not have, or the teacher's file\n"
-                          "     cannot be read or holds no test it can play.\n");
+                          "     cannot be read or holds no test it can play, or the record's\n"
+                          "     folder cannot be read or a report's file cannot be written.\n");
 }
 
 QString versionText() {
@@ -83,15 +109,33 @@ CommandLine readCommandLine(int argc, const char* const argv[]) {
     if (parser.isSet(versionOption))
         return {.request = CommandLine::Request::version};
     const QStringList files = parser.positionalArguments();
-    const qsizetype filesAllowed = parser.isSet(checkOption) ? 0 : 1;
+    const bool reporting = parser.isSet(reportOption);
+    const qsizetype filesAllowed = parser.isSet(checkOption) || reporting ? 0 : 1;
     if (files.size() > filesAllowed)
         return {.request = CommandLine::Request::mistake,
                 .mistake = QStringLiteral("Unexpected argument '%1'.").arg(files[filesAllowed])};
     if (parser.isSet(checkOption))
         return {.request = CommandLine::Request::check, .file = parser.value(checkOption)};
+    for (const QCommandLineOption* option : reportOnlyOptions)
+        if (!reporting && parser.isSet(*option))
+            return {.request = CommandLine::Request::mistake,
+                    .mistake = QStringLiteral("The option '--%1' goes with '--report'.")
+                                   .arg(option->names().front())};
+    const QString since = parser.value(sinceOption);
+    if (!since.isEmpty() && !QDate::fromString(since, Qt::ISODate).isValid())
+        return {.request = CommandLine::Request::mistake,
+                .mistake =
+                    QStringLiteral("The date '%1' is not a day such as 2026-12-10.").arg(since)};
+    if (reporting)
+        return {.request = CommandLine::Request::report,
+                .recordFolder = parser.value(reportOption),
+                .since = since,
+                .spreadsheet = parser.value(csvOption),
+                .moodleGrades = parser.value(moodleOption)};
     return {.file = files.value(0),
             .readAloud = parser.isSet(readAloudOption),
-            .voice = parser.value(voiceOption)};
+            .voice = parser.value(voiceOption),
+            .recordFolder = parser.value(recordOption)};
 }
 
 int answer(const CommandLine& commandLine) {
@@ -111,6 +155,7 @@ int answer(const CommandLine& commandLine) {
     }
     case CommandLine::Request::run:
     case CommandLine::Request::check:
+    case CommandLine::Request::report:
         break;
     }
     return exitSuccess;

@@ -2,6 +2,7 @@
 
 #include "forms/pictures/Pictures.h"
 #include "program/WindowSystem.h"
+#include "record/Pupil.h"
 #include "shell/Accessibility.h"
 
 #include <QApplication>
@@ -15,9 +16,21 @@
 // can come before a pupil has opened a test and answered a question.
 constexpr int soundCardOpensAfterMs = 1000;
 
-Program::Program(std::span<const QuestionBank> banks, VoiceChoice reading)
-    : voice(reading.voice), all({clock, urlOpener, [this] { return displayWidth(); }}, speaker,
-                                {voice, reading.asTextsAppear}, banks) {
+namespace {
+std::unique_ptr<RecordWriter> recordWriter(const RecordChoice& keeping) {
+    if (keeping.folder.empty())
+        return nullptr;
+    AttemptContext context = thisPupil(keeping.source);
+    context.titles = keeping.titles;
+    return std::make_unique<RecordWriter>(keeping.folder, std::move(context));
+}
+} // namespace
+
+Program::Program(std::span<const QuestionBank> banks, VoiceChoice reading,
+                 const RecordChoice& keeping)
+    : voice(reading.voice), record(recordWriter(keeping)),
+      all({clock, urlOpener, [this] { return displayWidth(); }}, speaker,
+          {voice, reading.asTextsAppear}, banks, record.get()) {
     // The engine starts on the voice's own thread, beside the windows, so that the first
     // question is read as soon as the others.
     if (reading.asTextsAppear)

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "program/ScreenSet.h"
+#include "record/RecordWriter.h"
 #include "shell/QtClock.h"
 #include "shell/UrlOpener.h"
 #include "sound/BackgroundSpeaker.h"
 #include "speech/EspeakVoice.h"
 
+#include <memory>
 #include <span>
+#include <string>
 #include <thread>
+#include <vector>
 
 // How the tests' texts are read aloud: by which voice, and whether as they appear or only when
 // the pupil presses R.
@@ -16,13 +20,23 @@ struct VoiceChoice {
     bool asTextsAppear = false;
 };
 
+// Where the attempts are kept, if anywhere, and which tests they are of.
+struct RecordChoice {
+    // Empty when no record is kept.
+    std::string folder;
+    // "builtin", or the teacher's file's name and the start of its digest.
+    std::string source = "builtin";
+    // Each test's title, or none for "Test N".
+    std::vector<std::string> titles;
+};
+
 // Velmora on the real clock, the emulated speaker, the desktop's web opener and display. Made
 // once the QApplication exists; start() loads the menu, which starts everything else.
 class Program {
   public:
     // The built-in tests, or a teacher's banks that outlive the program.
-    explicit Program(std::span<const QuestionBank> banks = builtInBanks(),
-                     VoiceChoice reading = {});
+    explicit Program(std::span<const QuestionBank> banks = builtInBanks(), VoiceChoice reading = {},
+                     const RecordChoice& keeping = {});
     ~Program();
 
     ScreenSet& screens() { return all; }
@@ -36,6 +50,9 @@ class Program {
     EspeakVoice voice;
     DesktopUrlOpener urlOpener;
     int lastDisplayWidth = 0;
+    // Made before the screens and gone after them, so that the attempts they leave at the end
+    // are written, or waited for as long as a pupil can be kept waiting.
+    std::unique_ptr<RecordWriter> record;
     ScreenSet all;
 };
 

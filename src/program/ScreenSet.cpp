@@ -16,14 +16,13 @@ constexpr TestNumber othersInResetOrder[TestNumber::count][TestNumber::count - 1
 } // namespace
 
 ScreenSet::ScreenSet(const Platform& platform, PortIo& ports, ReadAloud reading,
-                     std::span<const QuestionBank> banks)
-    : Shell(platform), ports(ports), intro(*this, *this, int(banks.size())),
+                     std::span<const QuestionBank> banks, AttemptKeeper* record)
+    : Shell(platform), ports(ports), intro(*this, *this, int(banks.size()), record != nullptr),
       menu(*this, *this, intro, int(banks.size())) {
     for (TestNumber test : TestNumber::all())
         if (test.index() < banks.size())
-            tests.push_back(
-                std::make_unique<TestScreen>(*this, *this, ports, reading, test,
-                                             banks[test.index()]));
+            tests.push_back(std::make_unique<TestScreen>(*this, *this, ports, reading, test,
+                                                         banks[test.index()], record));
 }
 
 ScreenSet::~ScreenSet() = default;

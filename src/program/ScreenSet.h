@@ -11,6 +11,7 @@
 #include <span>
 #include <vector>
 
+class AttemptKeeper;
 class PortIo;
 
 // The screens the program owns, the menu, the welcome page and a test screen for each test of
@@ -19,9 +20,11 @@ class PortIo;
 class ScreenSet final : public Shell, public Navigation {
     Q_OBJECT
   public:
-    // One test screen for each bank, up to five: the built-in tests or a teacher's.
+    // One test screen for each bank, up to five: the built-in tests or a teacher's. Each attempt
+    // goes to `record`, where one is kept.
     ScreenSet(const Platform& platform, PortIo& ports, ReadAloud reading,
-              std::span<const QuestionBank> banks = builtInBanks());
+              std::span<const QuestionBank> banks = builtInBanks(),
+              AttemptKeeper* record = nullptr);
     ~ScreenSet() override;
 
     MainMenu& frmMain() { return menu; }

@@ -5,7 +5,9 @@
 #include "program/TeacherReport.h"
 #include "quiz/QuestionFit.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <cstdio>
@@ -24,8 +26,13 @@ TeacherSet loadTeacherSet(const QString& path, const FitCheck& fits) {
     const std::string name = QFile::encodeName(path).toStdString();
     TeacherFile file = readTeacherFile(name);
     if (file.refusal)
-        return {.tests = {}, .report = {reportLine(name, *file.refusal)}};
-    TeacherSet set{.tests = readTeacherTests(file.bytes, fits), .report = {}};
+        return {.tests = {}, .report = {reportLine(name, *file.refusal)}, .source = {}};
+    TeacherSet set{.tests = readTeacherTests(file.bytes, fits), .report = {}, .source = {}};
+    const QByteArray digest =
+        QCryptographicHash::hash(QByteArrayView(file.bytes.data(), qsizetype(file.bytes.size())),
+                                 QCryptographicHash::Sha256);
+    set.source =
+        QFileInfo(path).fileName().toStdString() + " " + digest.toHex().left(12).toStdString();
     set.report = reportLines(name, set.tests.findings());
     if (const std::optional<Finding>& refusal = set.tests.refusal())
         set.report.push_back(reportLine(name, *refusal));

@@ -12,6 +12,9 @@ struct TeacherSet {
     TeacherTests tests;
     // What was left out, then, for a file that cannot be played, the reason.
     std::vector<std::string> report;
+    // For the record: the file's name and the first 12 hex digits of its SHA-256, which tell
+    // apart two versions of one file.
+    std::string source;
 
     bool playable() const { return !tests.tests().empty(); }
 };

@@ -1,5 +1,6 @@
 #include "questions/GiftBlocks.h"
 
+#include "questions/CategoryName.h"
 #include "questions/GiftText.h"
 #include "questions/TextLines.h"
 
@@ -42,6 +43,7 @@ void BlockSplitter::take(int number, std::string_view line) {
     } else if (line.starts_with(categoryMark)) {
         endQuestion();
         ++category;
+        result.categories.push_back(categoryName(line.substr(categoryMark.size())));
     } else {
         // Teachers do not always leave a blank line between two questions; a second title or
         // gap tells where the next begins.

@@ -20,6 +20,9 @@ struct GiftBlock {
 
 struct GiftBlocks {
     std::vector<GiftBlock> blocks;
+    // The name of each category, by its number (see categoryName); the questions before the
+    // first $CATEGORY line have none.
+    std::vector<std::string> categories{std::string()};
     // A brace without its partner: the file cannot be read as questions at all.
     std::optional<Finding> refusal;
 };

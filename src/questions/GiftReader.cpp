@@ -30,5 +30,5 @@ TeacherTests readGift(std::string_view bytes, const FitCheck& fits) {
     questions.reserve(blocks.blocks.size());
     for (const GiftBlock& block : blocks.blocks)
         questions.push_back(readBlock(block));
-    return dealTeacherTests(std::move(questions), fits);
+    return dealTeacherTests(std::move(questions), blocks.categories, fits);
 }

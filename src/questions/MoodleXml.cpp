@@ -1,5 +1,6 @@
 #include "questions/MoodleXml.h"
 
+#include "questions/CategoryName.h"
 #include "questions/MoodleQuestion.h"
 #include "questions/TextEncoding.h"
 #include "questions/XmlDocument.h"
@@ -31,12 +32,14 @@ TeacherTests readMoodleXml(std::string_view bytes, const FitCheck& fits) {
                                std::string(nameOf(quiz)) + ">, not <quiz>"});
 
     std::vector<ReadQuestion> questions;
-    int category = 0;
+    std::vector<std::string> categories{std::string()};
     for (const xmlNode* question : childElements(quiz, "question")) {
         if (attributeOf(question, "type") == "category")
-            ++category;
+            categories.push_back(
+                categoryName(textOf(childElement(childElement(question, "category"), "text"))));
         else
-            questions.push_back({lineOf(question), category, readMoodleQuestion(question)});
+            questions.push_back(
+                {lineOf(question), int(categories.size() - 1), readMoodleQuestion(question)});
     }
-    return dealTeacherTests(std::move(questions), fits);
+    return dealTeacherTests(std::move(questions), categories, fits);
 }

@@ -3,7 +3,9 @@
 #include "questions/TestNumber.h"
 
 #include <algorithm>
+#include <map>
 #include <numeric>
+#include <set>
 #include <span>
 #include <utility>
 
@@ -26,6 +28,12 @@ std::vector<std::size_t> testLengths(std::size_t count) {
     return lengths;
 }
 
+// A test as it is dealt: its questions, and the category they come from.
+struct DealtTest {
+    int category = 0;
+    std::vector<TeacherQuestion*> questions;
+};
+
 // Gathers the questions of one category into tests, in file order.
 class Dealer {
   public:
@@ -34,7 +42,7 @@ class Dealer {
     // The playable questions of one category, in file order.
     void dealCategory(const std::vector<ReadQuestion*>& playable);
     // The tests that are played, so far.
-    std::vector<std::vector<TeacherQuestion*>> offered;
+    std::vector<DealtTest> offered;
 
   private:
     // How many of a category's first questions are played, when it holds `count` in all.
@@ -83,13 +91,43 @@ void Dealer::closeTest(std::span<ReadQuestion* const> test) {
                                                     " is left out: Velmora plays at most 5 tests"});
         return;
     }
-    auto& kept = offered.emplace_back();
+    DealtTest& kept = offered.emplace_back(DealtTest{test.front()->category, {}});
     for (ReadQuestion* read : test)
-        kept.push_back(&std::get<TeacherQuestion>(read->question));
+        kept.questions.push_back(&std::get<TeacherQuestion>(read->question));
+}
+
+// The class report heads a column with each title, so no two tests of a file may share one.
+std::vector<std::string> titlesOf(const std::vector<DealtTest>& tests,
+                                  const std::vector<std::string>& categories) {
+    std::vector<std::string> titles;
+    std::map<std::string, int> sharing;
+    for (const DealtTest& test : tests) {
+        const auto category = std::size_t(test.category);
+        titles.push_back(category < categories.size() ? categories[category] : std::string());
+        ++sharing[titles.back()];
+    }
+    // The numbers skip a name that another category already has ("Past (1)" beside two "Past").
+    std::set<std::string> taken;
+    for (const std::string& title : titles)
+        if (sharing[title] == 1)
+            taken.insert(title);
+    std::map<std::string, int> numbered;
+    for (std::string& title : titles) {
+        if (title.empty() || sharing[title] == 1)
+            continue;
+        std::string distinct;
+        int& number = numbered[title];
+        do
+            distinct = title + " (" + std::to_string(++number) + ")";
+        while (!taken.insert(distinct).second);
+        title = std::move(distinct);
+    }
+    return titles;
 }
 } // namespace
 
-TeacherTests dealTeacherTests(std::vector<ReadQuestion> questions, const FitCheck& fits) {
+TeacherTests dealTeacherTests(std::vector<ReadQuestion> questions,
+                              const std::vector<std::string>& categories, const FitCheck& fits) {
     TeacherTests result;
     Dealer dealer(fits, result.leftOut);
     std::vector<ReadQuestion*> category;
@@ -111,9 +149,9 @@ TeacherTests dealTeacherTests(std::vector<ReadQuestion> questions, const FitChec
     // The storage is reserved whole first, so the views into it stay where they are made.
     std::size_t size = 0;
     std::size_t count = 0;
-    for (const auto& test : dealer.offered) {
-        count += test.size();
-        for (const TeacherQuestion* question : test)
+    for (const DealtTest& test : dealer.offered) {
+        count += test.questions.size();
+        for (const TeacherQuestion* question : test.questions)
             size += question->stem.size() + question->correctWord.size() +
                     question->wrongWord.size() + question->correctSentence.size() +
                     question->wrongSentence.size();
@@ -125,14 +163,16 @@ TeacherTests dealTeacherTests(std::vector<ReadQuestion> questions, const FitChec
         result.texts.insert(result.texts.end(), text.begin(), text.end());
         return std::string_view(result.texts.data() + at, text.size());
     };
-    for (const auto& test : dealer.offered) {
+    for (const DealtTest& test : dealer.offered) {
         const std::size_t first = result.questions.size();
-        for (const TeacherQuestion* question : test)
+        for (const TeacherQuestion* question : test.questions)
             result.questions.push_back({keep(question->stem), keep(question->correctWord),
                                         keep(question->wrongWord), keep(question->correctSentence),
                                         keep(question->wrongSentence), question->correctSide});
-        result.offered.push_back(QuestionBank(result.questions).subspan(first, test.size()));
+        result.offered.push_back(
+            QuestionBank(result.questions).subspan(first, test.questions.size()));
     }
+    result.named = titlesOf(dealer.offered, categories);
     result.skipped = int(questions.size() - count);
     if (result.offered.empty())
         result.refused = Finding{0, "no question that Velmora can play"};

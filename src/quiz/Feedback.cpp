@@ -61,6 +61,7 @@ void TestScreen::txtN_Click() {
 
 void TestScreen::pick(Question::Side side) {
     const bool right = side == quiz.rightWordSide;
+    keepAnswer(bank[std::size_t(quiz.question - 1)], side, right);
     stepCount = 1;
     txtY->setEnabled(false);
     txtN->setEnabled(false);

@@ -15,9 +15,9 @@ constexpr const char* screenNames[TestNumber::count] = {"frm1", "frm2", "frm3", 
 } // namespace
 
 TestScreen::TestScreen(Shell& shell, Navigation& navigation, PortIo& ports, ReadAloud reading,
-                       TestNumber test, const QuestionBank& bank)
+                       TestNumber test, const QuestionBank& bank, AttemptKeeper* record)
     : Screen(shell, screenNames[test.index()], testForm(test)), navigation(navigation),
-      ports(ports), reading(reading), testNumber(test), bank(bank) {}
+      ports(ports), reading(reading), record(record), testNumber(test), bank(bank) {}
 
 void TestScreen::bindControls() {
     // A reloaded screen starts its test afresh, as its controls do.
@@ -62,6 +62,7 @@ void TestScreen::Form_Load() {
 // The tones and the voice go with their screen: the rest belong to a test that is gone, and a
 // speaker left on would sound on.
 void TestScreen::unloading() {
+    keepAttempt();
     reading.voice.stop();
     tonesLeft = {};
     if (!toneDone) {
@@ -80,6 +81,7 @@ bool TestScreen::screenKey(QKeyCombination key) {
 void TestScreen::lblComment_Click() {
     if (quiz.question == 0) {
         lblComment->setVisible(false);
+        startAttempt();
         setQuestion(1);
         txtY->setEnabled(true);
         txtN->setEnabled(true);

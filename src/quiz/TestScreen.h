@@ -4,6 +4,7 @@
 #include "questions/TestNumber.h"
 #include "quiz/QuizState.h"
 #include "quiz/ReadAloud.h"
+#include "record/Attempt.h"
 #include "shell/Screen.h"
 
 #include <cstdint>
@@ -20,8 +21,9 @@ class PortIo;
 class TestScreen final : public Screen {
     Q_OBJECT
   public:
+    // Each attempt goes to `record`, where one is kept.
     TestScreen(Shell& shell, Navigation& navigation, PortIo& ports, ReadAloud reading,
-               TestNumber test, const QuestionBank& bank);
+               TestNumber test, const QuestionBank& bank, AttemptKeeper* record = nullptr);
 
     // One tone of the feedback: its pitch, and how long TimerSound lets it sound.
     struct Tone {
@@ -59,6 +61,11 @@ class TestScreen final : public Screen {
     void chooseComment();
     void claimAward();
 
+    // The teacher's record.
+    void startAttempt();
+    void keepAnswer(const Question& question, Question::Side picked, bool right);
+    void keepAttempt();
+
     // Reading aloud.
     std::string questionToSay() const;
     std::string rightSentenceToSay() const;
@@ -73,6 +80,9 @@ class TestScreen final : public Screen {
     Navigation& navigation;
     PortIo& ports;
     ReadAloud reading;
+    AttemptKeeper* record;
+    // The answers of the test under way, for the record.
+    TestAttempt attempt;
     const TestNumber testNumber;
     const QuestionBank bank;
     QuizState quiz;

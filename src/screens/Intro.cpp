@@ -19,8 +19,9 @@ QString testsInTheSet(int count) {
 }
 } // namespace
 
-Intro::Intro(Shell& shell, Navigation& navigation, int testCount)
-    : Screen(shell, "frmIntro", frmIntroForm), navigation(navigation), testCount(testCount) {}
+Intro::Intro(Shell& shell, Navigation& navigation, int testCount, bool answersKept)
+    : Screen(shell, "frmIntro", frmIntroForm), navigation(navigation), testCount(testCount),
+      answersKept(answersKept) {}
 
 void Intro::bindControls() {
     lblWeb = &label("lblWeb");
@@ -35,6 +36,7 @@ void Intro::bindControls() {
 void Intro::Form_Load() {
     if (testCount != TestNumber::count)
         Label2->setCaption(testsInTheSet(testCount));
+    label("lblKept").setVisible(answersKept);
     navigation.keepMenuOnTop();
     shell.centre(*this);
 }

@@ -8,8 +8,9 @@ class Navigation;
 class Intro final : public Screen {
     Q_OBJECT
   public:
-    // A teacher's set may hold fewer tests than the built-in five; the page says how many.
-    Intro(Shell& shell, Navigation& navigation, int testCount);
+    // A teacher's set may hold fewer tests than the built-in five; the page says how many. While
+    // the answers are kept for the teacher, the page says so too.
+    Intro(Shell& shell, Navigation& navigation, int testCount, bool answersKept);
 
   private:
     void bindControls() override;
@@ -20,6 +21,7 @@ class Intro final : public Screen {
 
     Navigation& navigation;
     const int testCount;
+    const bool answersKept;
     Label* lblWeb = nullptr;
     Label* Label2 = nullptr;
 };

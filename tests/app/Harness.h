@@ -47,10 +47,14 @@ struct Harness {
     struct ReadingAloud {};
     explicit Harness(ReadingAloud, std::span<const QuestionBank> banks = builtInBanks())
         : Harness(clock, ports, banks, true) {}
+    // Each attempt handed to `record`.
+    explicit Harness(AttemptKeeper& record, std::span<const QuestionBank> banks = builtInBanks())
+        : Harness(clock, ports, banks, false, &record) {}
     Harness(Clock& runningClock, PortIo& speaker,
-            std::span<const QuestionBank> banks = builtInBanks(), bool readingAloud = false)
+            std::span<const QuestionBank> banks = builtInBanks(), bool readingAloud = false,
+            AttemptKeeper* record = nullptr)
         : screens({runningClock, urls, [this] { return displayWidth; }}, speaker,
-                  {voice, readingAloud}, banks) {
+                  {voice, readingAloud}, banks, record) {
         quietenUnraisableWindows();
     }
     ~Harness() { flushClosedWindows(); }
