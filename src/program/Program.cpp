@@ -3,6 +3,7 @@
 #include "forms/pictures/Pictures.h"
 #include "program/WindowSystem.h"
 #include "shell/Accessibility.h"
+#include "sound/Speaker.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -16,8 +17,9 @@
 constexpr int soundCardOpensAfterMs = 1000;
 
 Program::Program(std::span<const QuestionBank> banks, VoiceChoice reading)
-    : voice(reading.voice), all({clock, urlOpener, [this] { return displayWidth(); }}, speaker,
-                                {voice, reading.asTextsAppear}, banks) {
+    : speaker([mix = mix] { return openSpeaker(*mix); }), voice(*mix, reading.voice),
+      all({clock, urlOpener, [this] { return displayWidth(); }}, speaker,
+          {voice, reading.asTextsAppear}, banks) {
     // The engine starts on the voice's own thread, beside the windows, so that the first
     // question is read as soon as the others.
     if (reading.asTextsAppear)
