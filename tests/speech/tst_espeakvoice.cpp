@@ -132,6 +132,19 @@ class EspeakVoiceTest : public QObject {
         QVERIFY(!heardWithin(2s));
     }
 
+    // The process has one engine: a second voice waits its turn, and both are heard.
+    void twoVoicesTakeTurnsWithTheOneEngine() {
+        EspeakVoice british(soundCard);
+        EspeakVoice american(soundCard, "en-us");
+        british.say("The cats were in the garden.");
+        american.say("The dogs were in the house.");
+        QVERIFY(heardWithin(2s));
+        british.stop();
+        QVERIFY(heardWithin(2s));
+        american.stop();
+        QVERIFY(!heardWithin(200ms));
+    }
+
     void theWholeTextIsHeard() {
         const std::string text = "The cats were in the garden.";
         const std::vector<std::int16_t> engine = engineSamples(text);
