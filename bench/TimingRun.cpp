@@ -10,7 +10,6 @@
 #include "shell/TextBox.h"
 #include "shell/UrlOpener.h"
 #include "sound/EmulatedSpeaker.h"
-#include "sound/Mixer.h"
 #include "sound/SpeakerRenderer.h"
 #include "speech/EspeakVoice.h"
 
@@ -236,8 +235,7 @@ int runTiming(int answerCount, bool readingAloud, bool keepingRecord) {
     StampingClock clock;
     auto speaker = std::make_unique<CapturedSpeaker>();
     DesktopUrlOpener urlOpener;
-    Mixer mix;
-    EspeakVoice voice(mix);
+    EspeakVoice voice;
     if (readingAloud)
         voice.warmUp();
     ScreenSet shell(

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "sound/Mixer.h"
 #include "sound/MonotonicClock.h"
 #include "sound/SdlLibrary.h"
 #include "sound/SpeakerRenderer.h"
 
 // The sound card, through SDL's audio subsystem only: opened once, fed by SDL's audio thread
 // pulling samples from the renderer with the other sounds of the mix added, closed when this is
-// destroyed. That thread never waits: the renderer and the mix take no lock on it.
+// destroyed.
 class SdlAudioOutput {
   public:
     // Short enough that a port write is heard within 30 ms, long enough that a busy computer
@@ -15,7 +14,7 @@ class SdlAudioOutput {
     static constexpr int bufferFrames = 512;
 
     // Throws std::runtime_error when SDL or an audio device cannot be opened.
-    SdlAudioOutput(SpeakerRenderer& renderer, const MonotonicClock& clock, Mixer& mix);
+    SdlAudioOutput(SpeakerRenderer& renderer, const MonotonicClock& clock);
     ~SdlAudioOutput();
     SdlAudioOutput(const SdlAudioOutput&) = delete;
     SdlAudioOutput& operator=(const SdlAudioOutput&) = delete;
@@ -26,6 +25,5 @@ class SdlAudioOutput {
     const SdlLibrary& sdl;
     SpeakerRenderer& renderer;
     const MonotonicClock& clock;
-    Mixer& mix;
     SDL_AudioDeviceID device = 0;
 };

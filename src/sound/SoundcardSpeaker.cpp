@@ -10,10 +10,10 @@ namespace {
 constexpr auto fadeOutHeard = 70ms;
 } // namespace
 
-SoundcardSpeaker::SoundcardSpeaker(Mixer& mix)
+SoundcardSpeaker::SoundcardSpeaker()
     : renderer(SpeakerRenderer::latencyFor(SdlAudioOutput::bufferFrames) +
                SpeakerRenderer::lateTick),
-      output(renderer, clock, mix), speaker(clock, renderer) {}
+      output(renderer, clock), speaker(clock, renderer) {}
 
 SoundcardSpeaker::~SoundcardSpeaker() {
     if ((speaker.vbInp(systemControlPort) & speakerGateBits) == 0)

@@ -6,9 +6,9 @@
 #include <iostream>
 #include <stdexcept>
 
-std::unique_ptr<PortIo> openSpeaker(Mixer& mix) {
+std::unique_ptr<PortIo> openSpeaker() {
     try {
-        return std::make_unique<SoundcardSpeaker>(mix);
+        return std::make_unique<SoundcardSpeaker>();
     } catch (const std::runtime_error& error) {
         saySoundIsOff(error.what());
         return std::make_unique<SilentPorts>();

@@ -9,7 +9,8 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr std::chrono::nanoseconds audioThreadJitter = 4ms;
-// Far more changes than a tone makes between two buffers.
+// Far more changes than a tone makes between two buffers: only a stalled audio thread lets this
+// many pile up, and then the newest state is all that still matters.
 constexpr std::size_t maxPosted = 1024;
 
 std::chrono::nanoseconds durationOf(std::int64_t samples) {
@@ -21,22 +22,16 @@ std::chrono::nanoseconds SpeakerRenderer::latencyFor(int bufferFrames) {
     return durationOf(bufferFrames) + audioThreadJitter;
 }
 
-SpeakerRenderer::SpeakerRenderer(std::chrono::nanoseconds latency)
-    : latency(latency), posted(maxPosted) {
+SpeakerRenderer::SpeakerRenderer(std::chrono::nanoseconds latency) : latency(latency) {
+    posted.reserve(maxPosted);
     due.reserve(2 * maxPosted);
 }
 
 void SpeakerRenderer::post(const SpeakerChange& change) {
-    // Once one change has missed the ring, the ones after it must not overtake it there.
-    if (!overflowed.load(std::memory_order_acquire))
-        if (SpeakerChange* slot = posted.writable()) {
-            *slot = change;
-            posted.publish();
-            return;
-        }
-    newestTime.store(change.time.count(), std::memory_order_relaxed);
-    newestPeriod.store(change.period, std::memory_order_relaxed);
-    overflowed.store(true, std::memory_order_release);
+    const std::lock_guard lock(postedMutex);
+    if (posted.size() == maxPosted)
+        posted.clear();
+    posted.push_back(change);
 }
 
 void SpeakerRenderer::render(std::span<float> out, std::chrono::nanoseconds pullTime) {
@@ -63,20 +58,10 @@ void SpeakerRenderer::render(std::span<float> out, std::chrono::nanoseconds pull
     due.erase(due.begin(), nextDue);
 }
 
-// Into the room reserved: the audio thread allocates nothing.
 void SpeakerRenderer::takePosted() {
-    const std::size_t room = due.capacity() - 1;
-    for (const SpeakerChange* change = posted.readable(); change && due.size() < room;
-         change = posted.readable()) {
-        due.push_back(*change);
-        posted.release();
-    }
-    // The change that missed the ring comes after all that are in it.
-    if (posted.readable() || due.size() == due.capacity() ||
-        !overflowed.exchange(false, std::memory_order_acq_rel))
-        return;
-    due.push_back({std::chrono::nanoseconds(newestTime.load(std::memory_order_relaxed)),
-                   newestPeriod.load(std::memory_order_relaxed)});
+    const std::lock_guard lock(postedMutex);
+    due.insert(due.end(), posted.begin(), posted.end());
+    posted.clear();
 }
 
 void SpeakerRenderer::notePull(std::chrono::nanoseconds pullTime) {

@@ -365,8 +365,7 @@ void InterruptionsTest::closeDuringAToneEndsTheProgramAtOnce() {
 // which is all the program sees of it: SDL no longer calls for sound, the device stays open.
 void InterruptionsTest::theProgramGoesOnWhenTheSoundCardGoes() {
     qputenv("SDL_AUDIODRIVER", "dummy");
-    Mixer mix;
-    std::unique_ptr<PortIo> soundCard = openSpeaker(mix);
+    std::unique_ptr<PortIo> soundCard = openSpeaker();
     QVERIFY(dynamic_cast<SoundcardSpeaker*>(soundCard.get()));
     SDL_AudioDeviceID device = 0;
     for (SDL_AudioDeviceID id = 1; id < 32 && !device; ++id)
@@ -401,7 +400,7 @@ void InterruptionsTest::theProgramGoesOnWhenTheSoundCardGoes() {
 
     // No sound card from the start: the same test, silently.
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
-    const std::unique_ptr<PortIo> none = openSpeaker(mix);
+    const std::unique_ptr<PortIo> none = openSpeaker();
     QVERIFY(dynamic_cast<SilentPorts*>(none.get()));
     Harness silent(clock, *none);
     TestScreen& screen = silent.startTest(5);

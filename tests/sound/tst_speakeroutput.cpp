@@ -18,12 +18,6 @@ namespace {
 // Patience for a sound card that does open, however busy the machine.
 constexpr auto unhurried = 60s;
 
-// The sound card plays the speaker alone.
-Mixer noOtherSound;
-std::unique_ptr<PortIo> openSpeakerAlone() {
-    return openSpeaker(noOtherSound);
-}
-
 // The lines a step writes on standard error.
 QList<QByteArray> standardErrorOf(const std::function<void()>& step) {
     QTemporaryFile errors;
@@ -94,14 +88,14 @@ class TestSpeakerOutput : public QObject {
 void TestSpeakerOutput::playsThroughTheSoundCard() {
     // A sound card that plays into nothing, on any machine.
     qputenv("SDL_AUDIODRIVER", "dummy");
-    const std::unique_ptr<PortIo> speaker = openSpeakerAlone();
+    const std::unique_ptr<PortIo> speaker = openSpeaker();
 
     QVERIFY(dynamic_cast<SoundcardSpeaker*>(speaker.get()));
     playToneKeepingOtherBits(*speaker);
 }
 
 void TestSpeakerOutput::closesCleanlyDuringATone() {
-    std::unique_ptr<PortIo> speaker = openSpeakerAlone();
+    std::unique_ptr<PortIo> speaker = openSpeaker();
     for (auto [port, value] : {std::pair{0x43, 0xB6}, {0x42, 0x98}, {0x42, 0x0A}, {0x61, 0x03}})
         speaker->vbOut(static_cast<std::uint16_t>(port), static_cast<std::uint8_t>(value));
 
@@ -111,7 +105,7 @@ void TestSpeakerOutput::closesCleanlyDuringATone() {
 
 void TestSpeakerOutput::staysSilentWithoutAnAudioDevice() {
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
-    const std::unique_ptr<PortIo> speaker = openSpeakerAlone();
+    const std::unique_ptr<PortIo> speaker = openSpeaker();
 
     // The program goes on as with sound.
     QVERIFY(dynamic_cast<SilentPorts*>(speaker.get()));
@@ -129,7 +123,7 @@ void TestSpeakerOutput::saysSoInOneLineWhenAlsaHasNoDevice() {
     qputenv("SDL_AUDIODRIVER", "alsa");
 
     std::unique_ptr<PortIo> speaker;
-    const QList<QByteArray> lines = standardErrorOf([&] { speaker = openSpeakerAlone(); });
+    const QList<QByteArray> lines = standardErrorOf([&] { speaker = openSpeaker(); });
 
     QVERIFY(dynamic_cast<SilentPorts*>(speaker.get()));
     QVERIFY2(lines.size() == 1, lines.join(" / ").constData());
@@ -167,22 +161,22 @@ void TestSpeakerOutput::opensInTheBackground() {
     for (const char* driver : {"dummy", "no-such-driver"}) {
         qputenv("SDL_AUDIODRIVER", driver);
         {
-            BackgroundSpeaker openedAhead(openSpeakerAlone, unhurried);
+            BackgroundSpeaker openedAhead(openSpeaker, unhurried);
             openedAhead.startOpening();
             playToneKeepingOtherBits(openedAhead);
         }
         {
             // A tone before the opening was asked for opens the speaker there and then.
-            BackgroundSpeaker usedFirst(openSpeakerAlone, unhurried);
+            BackgroundSpeaker usedFirst(openSpeaker, unhurried);
             playToneKeepingOtherBits(usedFirst);
             usedFirst.startOpening();
             playToneKeepingOtherBits(usedFirst);
         }
         // A run that ends before any tone still waits for the opening and closes the device.
-        std::make_unique<BackgroundSpeaker>(openSpeakerAlone, unhurried)->startOpening();
+        std::make_unique<BackgroundSpeaker>(openSpeaker, unhurried)->startOpening();
         QCOMPARE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
         // Switching off a speaker that was never opened does not open it.
-        BackgroundSpeaker neverOpened(openSpeakerAlone);
+        BackgroundSpeaker neverOpened;
         neverOpened.switchSpeakerOff();
         QCOMPARE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
     }
