@@ -5,6 +5,7 @@
 #include "TimingRun.h"
 #include "ToneListener.h"
 #include "program/Program.h"
+#include "program/TeacherRun.h"
 #include "program/TeacherSet.h"
 #include "quiz/QuestionFit.h"
 #include "shell/Button.h"
@@ -43,10 +44,7 @@ int startUp() {
 // The same with a teacher's file to read, measure and play first.
 int startUpWith(const QString& teacherFile) {
     reportStartUpWhenPainted(2);
-    const TeacherSet set = loadTeacherSet(teacherFile, whyItDoesNotFit);
-    Program program(set.tests.tests());
-    program.start();
-    return QApplication::exec();
+    return playTeacherFile(teacherFile, {}, {}, true);
 }
 
 bool writeFile(const QString& path, const std::string& text) {

@@ -2,12 +2,11 @@
 #include "program/CommandLine.h"
 #include "program/Program.h"
 #include "program/RecordSetting.h"
+#include "program/TeacherRun.h"
 #include "program/TeacherSet.h"
-#include "quiz/QuestionFit.h"
 
 #include <QApplication>
 #include <QFile>
-#include <optional>
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
@@ -33,22 +32,11 @@ int main(int argc, char* argv[]) {
     nameApplication();
     if (!hasDisplay())
         return exitNoDisplay;
-    std::optional<TeacherSet> teacherSet;
-    if (!commandLine.file.isEmpty()) {
-        teacherSet = loadTeacherSet(commandLine.file, whyItDoesNotFit);
-        if (!teacherSet->playable())
-            return refuseTeacherSet(*teacherSet, isatty(STDERR_FILENO) != 0);
-        reportLeftOut(*teacherSet);
-    }
-    RecordChoice keeping{
-        .folder = QFile::encodeName(recordFolder(commandLine.recordFolder)).toStdString(),
-        .titles = {}};
-    if (teacherSet) {
-        keeping.source = teacherSet->source;
-        keeping.titles = teacherSet->tests.titles();
-    }
-    Program program(teacherSet ? std::span(teacherSet->tests.tests()) : builtInBanks(), reading,
-                    keeping);
+    const std::string folder =
+        QFile::encodeName(recordFolder(commandLine.recordFolder)).toStdString();
+    if (!commandLine.file.isEmpty())
+        return playTeacherFile(commandLine.file, reading, folder, isatty(STDERR_FILENO) != 0);
+    Program program(builtInBanks(), reading, {.folder = folder, .titles = {}});
     program.start();
     return QApplication::exec();
 }

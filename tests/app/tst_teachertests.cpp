@@ -2,6 +2,7 @@
 // welcome page, the right word where the teacher wrote it, and the same road to the smiley.
 #include "Harness.h"
 #include "WindowClick.h"
+#include "program/TeacherRun.h"
 #include "program/TeacherSet.h"
 #include "questions/TeacherQuestion.h"
 #include "questions/TeacherReader.h"
@@ -195,6 +196,8 @@ class TeacherTestsTest : public QObject {
     void aQuestionThatWouldNotShowWholeIsLeftOut();
     void aSentenceMayTakeTwoLinesButNotThree();
     void aRefusalFromTheDesktopIsShownInAWindow();
+    void aQuestionThatDoesNotFitIsLeftOutBeforeAnythingIsPainted_data();
+    void aQuestionThatDoesNotFitIsLeftOutBeforeAnythingIsPainted();
     void scoresAndCommentsForEveryLengthAndEveryCountOfMistakes_data();
     void scoresAndCommentsForEveryLengthAndEveryCountOfMistakes();
     void aShortTestPlaysToItsCommentByClicksAndByKeys_data();
@@ -354,6 +357,64 @@ void TeacherTestsTest::aRefusalFromTheDesktopIsShownInAWindow() {
     });
     QCOMPARE(refuseTeacherSet(set, false), 2);
     QCOMPARE(shown, "/nonexistent/tests.gift: there is no such file");
+}
+
+// Velmora deals a file's tests as if every question fits and measures them while it builds the
+// windows: a question too long for the screen still never reaches a test, no window made for
+// the first dealing is ever painted, and a file of nothing else is refused with its status.
+void TeacherTestsTest::aQuestionThatDoesNotFitIsLeftOutBeforeAnythingIsPainted_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("welcome");
+    QByteArray fitting;
+    for (int question = 0; question < 10; ++question)
+        fitting += "The cat {=is ~are} at home " + QByteArray::number(question) + ".\n\n";
+    const QByteArray tooLong =
+        "The " + QByteArray("very ").repeated(60) + "old cat {=is ~are} here.\n\n";
+    QTest::newRow("all fit") << fitting + fitting << 0 << "There are two tests in the set.";
+    QTest::newRow("one of eleven too long")
+        << tooLong + fitting << 0 << "There is one test in the set.";
+    QTest::newRow("all too long") << tooLong + tooLong << 2 << "";
+}
+
+void TeacherTestsTest::aQuestionThatDoesNotFitIsLeftOutBeforeAnythingIsPainted() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, status);
+    QFETCH(QString, welcome);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("tests.gift");
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::WriteOnly) && written.write(file) == file.size());
+    written.close();
+    const QWidgetList earlier = QApplication::topLevelWidgets();
+    QList<QPointer<QWidget>> painted;
+    struct PaintWatch : QObject {
+        QList<QPointer<QWidget>>* painted;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && event->type() == QEvent::Paint)
+                painted->append(widget->window());
+            return false;
+        }
+    } watch;
+    watch.painted = &painted;
+    qApp->installEventFilter(&watch);
+    QString said;
+    bool everyPaintedWindowLives = true;
+    QTimer::singleShot(500, [&] {
+        everyPaintedWindowLives = std::ranges::none_of(
+            painted, [](const QPointer<QWidget>& window) { return window.isNull(); });
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible() && !earlier.contains(window) &&
+                window->findChild<Label*>("lblWeb"))
+                said = window->findChild<Label*>("Label2")->caption();
+        QCoreApplication::exit(0);
+    });
+    QCOMPARE(playTeacherFile(path, {}, {}, true), status);
+    qApp->removeEventFilter(&watch);
+    QCOMPARE(said, welcome);
+    QVERIFY(everyPaintedWindowLives);
+    Harness::flushClosedWindows();
 }
 
 // Each row is a test's length and its score after each right pick. Every count of mistakes is
