@@ -3,6 +3,8 @@ RELEASE := build/release
 SANITIZE := build/sanitize
 CONFIGURE := cmake -G Ninja -DVELMORA_WERROR=ON
 TEST_ENV := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+# Suites run as many at a time as there are cores; those that measure time run alone.
+JOBS := $(shell nproc)
 
 .PHONY: run test check bench bench-quick package pictures fuzz build configure deps clean
 
@@ -14,14 +16,14 @@ run: configure
 
 # The release build's suite; `make test` runs it, then the same suite built with sanitizers.
 check: build
-	cd $(RELEASE) && $(TEST_ENV) ctest --output-on-failure
+	cd $(RELEASE) && $(TEST_ENV) ctest --output-on-failure -j$(JOBS)
 
 test: check
 	@[ -f $(SANITIZE)/build.ninja ] || $(CONFIGURE) -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
 	cmake --build $(SANITIZE)
 	cd $(SANITIZE) && $(TEST_ENV) ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --output-on-failure
+	  ctest --output-on-failure -j$(JOBS)
 
 # Benchmarks against a minimal Qt program, on a virtual display when there is no real one. Each
 # run's table is kept in bench/results; a missed target fails the run. bench-quick leaves out
