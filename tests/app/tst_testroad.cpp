@@ -11,7 +11,6 @@
 #include "sound/EmulatedSpeaker.h"
 
 #include <QSignalSpy>
-#include <optional>
 
 using namespace std::chrono_literals;
 
@@ -29,18 +28,13 @@ QStringList shownFeedback(TestScreen& screen) {
 
 // The divisors the tones wrote into the interval timer's channel 2, low byte first, in order.
 QList<int> divisorsWritten(const RecordingPorts& ports) {
+    QList<int> bytes;
+    for (const PortAccess& access : ports.accesses())
+        if (access.kind == PortAccess::Kind::Write && access.port == timerChannel2Port)
+            bytes << access.value;
     QList<int> divisors;
-    std::optional<int> low;
-    for (const PortAccess& access : ports.accesses()) {
-        if (access.kind != PortAccess::Kind::Write || access.port != timerChannel2Port)
-            continue;
-        if (low) {
-            divisors << (*low | access.value << 8);
-            low.reset();
-        } else {
-            low = access.value;
-        }
-    }
+    for (qsizetype low = 0; low + 1 < bytes.size(); low += 2)
+        divisors << (bytes[low] | bytes[low + 1] << 8);
     return divisors;
 }
 
