@@ -13,9 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* gap = std::get_if<ClozeGap>(&read)) {
         fuzz::require(gap->beforeGap.data() == text.data() &&
                       gap->afterGap.data() + gap->afterGap.size() == text.data() + text.size());
-        fuzz::require(!gap->rightWord.empty() && !gap->wrongWord.empty());
+        fuzz::require(!gap->correctWord.empty() && !gap->wrongWord.empty());
         // The shortest gap is {:MC:=a~b}: eight marks around the two words.
-        fuzz::require(gap->beforeGap.size() + gap->rightWord.size() + gap->wrongWord.size() +
+        fuzz::require(gap->beforeGap.size() + gap->correctWord.size() + gap->wrongWord.size() +
                           gap->afterGap.size() + 8 <=
                       text.size());
     } else {

@@ -10,7 +10,7 @@
 namespace {
 constexpr auto npos = std::string_view::npos;
 
-enum class GapKind { choice, shortAnswer, numerical, severalRight };
+enum class GapKind { choice, shortAnswer, numerical, severalCorrect };
 
 struct ClozeType {
     std::string_view name;
@@ -40,14 +40,14 @@ constexpr ClozeType clozeTypes[] = {
     {"MWC", GapKind::shortAnswer, false},
     {"NUMERICAL", GapKind::numerical, false},
     {"NM", GapKind::numerical, false},
-    {"MULTIRESPONSE", GapKind::severalRight, false},
-    {"MR", GapKind::severalRight, false},
-    {"MULTIRESPONSE_H", GapKind::severalRight, false},
-    {"MRH", GapKind::severalRight, false},
-    {"MULTIRESPONSE_S", GapKind::severalRight, true},
-    {"MRS", GapKind::severalRight, true},
-    {"MULTIRESPONSE_HS", GapKind::severalRight, true},
-    {"MRHS", GapKind::severalRight, true},
+    {"MULTIRESPONSE", GapKind::severalCorrect, false},
+    {"MR", GapKind::severalCorrect, false},
+    {"MULTIRESPONSE_H", GapKind::severalCorrect, false},
+    {"MRH", GapKind::severalCorrect, false},
+    {"MULTIRESPONSE_S", GapKind::severalCorrect, true},
+    {"MRS", GapKind::severalCorrect, true},
+    {"MULTIRESPONSE_HS", GapKind::severalCorrect, true},
+    {"MRHS", GapKind::severalCorrect, true},
 };
 
 constexpr std::string_view whyNotAChoice[] = {"", "a short-answer gap", "a numerical gap",
@@ -138,11 +138,11 @@ std::size_t answerEnd(std::string_view answers, std::size_t from) {
 }
 
 struct Choice {
-    bool right;
+    bool correct;
     std::string word;
 };
 
-// The choices of a gap as Moodle reads them. Each may begin with a ~; then = marks it right and
+// The choices of a gap as Moodle reads them. Each may begin with a ~; then = marks it correct and
 // %N% weighs it, and without either it is wrong; then come its words and, after a #, its
 // feedback. A choice of blanks only is left out, as Moodle leaves it out.
 class ChoiceReader {
@@ -191,10 +191,10 @@ std::size_t ChoiceReader::read(std::string_view answers, std::size_t at) {
 std::variant<std::vector<Choice>, Unplayable> ChoiceReader::choices() const {
     if (unplayable)
         return *unplayable;
-    const auto rights = std::ranges::count(found, true, &Choice::right);
-    if (rights == 0)
+    const auto corrects = std::ranges::count(found, true, &Choice::correct);
+    if (corrects == 0)
         return Unplayable{"no right answer"};
-    if (rights == 2)
+    if (corrects == 2)
         return Unplayable{"two right answers"};
     if (found.size() < 2)
         return Unplayable{"no wrong answer"};
@@ -219,11 +219,11 @@ std::variant<ClozeGap, Unplayable> readCloze(std::string_view text) {
     if (const auto* unplayable = std::get_if<Unplayable>(&read))
         return *unplayable;
     auto& choices = std::get<std::vector<Choice>>(read);
-    const bool rightFirst = choices[0].right;
+    const bool correctFirst = choices[0].correct;
     return ClozeGap{text.substr(0, gap.start),
                     text.substr(gap.end),
-                    std::move(choices[rightFirst ? 0 : 1].word),
-                    std::move(choices[rightFirst ? 1 : 0].word),
-                    rightFirst,
+                    std::move(choices[correctFirst ? 0 : 1].word),
+                    std::move(choices[correctFirst ? 1 : 0].word),
+                    correctFirst,
                     gap.type->shuffled};
 }

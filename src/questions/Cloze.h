@@ -11,10 +11,10 @@
 struct ClozeGap {
     std::string_view beforeGap;
     std::string_view afterGap;
-    std::string rightWord;
+    std::string correctWord;
     std::string wrongWord;
-    // Whether the right word is written before the wrong one.
-    bool rightFirst = true;
+    // Whether the correct word is written before the wrong one.
+    bool correctFirst = true;
     // Whether Moodle shows the two words in an order of its own (the _S forms).
     bool shuffled = false;
 };

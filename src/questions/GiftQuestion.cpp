@@ -38,7 +38,7 @@ struct GappedSentence {
 };
 
 struct Choice {
-    bool right = false;
+    bool correct = false;
     std::string word;
 };
 using TwoChoices = std::array<Choice, 2>;
@@ -115,7 +115,7 @@ class ChoiceList {
   public:
     explicit ChoiceList(TextFormat format) : format(format) {}
 
-    // One choice as it stands after its mark, = for right and ~ for a choice with or without
+    // One choice as it stands after its mark, = for correct and ~ for a choice with or without
     // a weight; nothing when the choice leaves its question playable.
     std::optional<Unplayable> add(char mark, std::string_view choice);
     std::variant<TwoChoices, Unplayable> two() const;
@@ -124,7 +124,7 @@ class ChoiceList {
     TextFormat format;
     TwoChoices kept;
     int count = 0;
-    int rights = 0;
+    int corrects = 0;
 };
 
 std::optional<Unplayable> ChoiceList::add(char mark, std::string_view choice) {
@@ -132,16 +132,16 @@ std::optional<Unplayable> ChoiceList::add(char mark, std::string_view choice) {
     const std::size_t weightEnd = choice.starts_with('%') ? choice.find('%', 1) : npos;
     const std::optional<double> percent =
         weightEnd == npos ? std::nullopt : percentOf(choice.substr(1, weightEnd - 1));
-    bool right = mark == '=';
-    if (right && percent)
+    bool correct = mark == '=';
+    if (correct && percent)
         return Unplayable{"a weight after =, which Moodle shows as part of the word"};
-    if (!right && choice.starts_with('%')) {
+    if (!correct && choice.starts_with('%')) {
         if (!percent)
             return Unplayable{"a weight Velmora cannot read"};
         const ChoiceWeight weight = choiceWeight(*percent);
         if (weight == ChoiceWeight::PartMarks)
             return Unplayable{partMarks};
-        right = weight == ChoiceWeight::Right;
+        correct = weight == ChoiceWeight::Correct;
         choice.remove_prefix(weightEnd + 1);
     }
     auto shown = shownText(format, choice.substr(0, findUnescaped(choice, "#")));
@@ -154,15 +154,15 @@ std::optional<Unplayable> ChoiceList::add(char mark, std::string_view choice) {
         return std::nullopt;
     if (count == 2)
         return Unplayable{"three or more choices"};
-    kept[count++] = {right, std::move(word)};
-    rights += right;
+    kept[count++] = {correct, std::move(word)};
+    corrects += correct;
     return std::nullopt;
 }
 
 std::variant<TwoChoices, Unplayable> ChoiceList::two() const {
-    if (rights == 0)
+    if (corrects == 0)
         return Unplayable{"no right answer"};
-    if (rights == 2)
+    if (corrects == 2)
         return Unplayable{"two right answers"};
     if (count < 2)
         return Unplayable{"no wrong answer"};
@@ -247,9 +247,9 @@ std::variant<TeacherQuestion, Unplayable> readGiftQuestion(std::string_view bloc
     if (const auto* unplayable = std::get_if<Unplayable>(&around))
         return *unplayable;
     auto& [first, second] = std::get<TwoChoices>(choices);
-    Choice& right = first.right ? first : second;
-    Choice& wrong = first.right ? second : first;
+    Choice& correct = first.correct ? first : second;
+    Choice& wrong = first.correct ? second : first;
     const auto& [beforeGap, afterGap] = std::get<SentenceAround>(around);
-    return gappedQuestion(beforeGap, afterGap, std::move(right.word), std::move(wrong.word),
-                          first.right ? Question::Side::Left : Question::Side::Right);
+    return gappedQuestion(beforeGap, afterGap, std::move(correct.word), std::move(wrong.word),
+                          first.correct ? Question::Side::Left : Question::Side::Right);
 }

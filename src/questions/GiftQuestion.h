@@ -6,5 +6,5 @@
 #include <variant>
 
 // Reads one question of a teacher's GIFT file (see splitGiftBlocks): a sentence with one gap
-// that offers one right and one wrong word.
+// that offers one correct and one wrong word.
 std::variant<TeacherQuestion, Unplayable> readGiftQuestion(std::string_view block);

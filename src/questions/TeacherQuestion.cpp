@@ -64,15 +64,15 @@ struct Sentence {
 } // namespace
 
 std::variant<TeacherQuestion, Unplayable>
-gappedQuestion(std::string_view beforeGap, std::string_view afterGap, std::string rightWord,
-               std::string wrongWord, Question::Side rightSide) {
-    const std::string right(trimmed(blanksMerged(rightWord)));
+gappedQuestion(std::string_view beforeGap, std::string_view afterGap, std::string correctWord,
+               std::string wrongWord, Question::Side correctSide) {
+    const std::string correct(trimmed(blanksMerged(correctWord)));
     const std::string wrong(trimmed(blanksMerged(wrongWord)));
-    if (right.empty())
+    if (correct.empty())
         return Unplayable{"no right answer"};
     if (wrong.empty())
         return Unplayable{"no wrong answer"};
-    if (right == wrong)
+    if (correct == wrong)
         return Unplayable{"the two choices are the same"};
 
     // The teacher's blanks beside the gap are kept, except before marks that follow a word;
@@ -91,11 +91,11 @@ gappedQuestion(std::string_view beforeGap, std::string_view afterGap, std::strin
 
     TeacherQuestion question;
     question.stem = filled.filledIn(gapShown);
-    question.correctSentence = filled.filledIn(right);
+    question.correctSentence = filled.filledIn(correct);
     question.wrongSentence = filled.filledIn(wrong);
-    question.correctWord = right;
+    question.correctWord = correct;
     question.wrongWord = wrong;
-    question.correctSide = rightSide;
+    question.correctSide = correctSide;
     return question;
 }
 

@@ -48,5 +48,5 @@ std::variant<UnderscoreGap, Unplayable> findUnderscoreGap(std::string_view sente
 // Unplayable when a word is empty, when both words are the same, or when there is nothing but
 // the gap.
 std::variant<TeacherQuestion, Unplayable>
-gappedQuestion(std::string_view beforeGap, std::string_view afterGap, std::string rightWord,
-               std::string wrongWord, Question::Side rightSide);
+gappedQuestion(std::string_view beforeGap, std::string_view afterGap, std::string correctWord,
+               std::string wrongWord, Question::Side correctSide);

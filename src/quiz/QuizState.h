@@ -4,10 +4,10 @@
 
 enum class Verdict { Correct, WrongAnswer };
 
-// The score after `rightAnswers` right picks in a test of `questions`, rounded half up: a full
+// The score after `correctAnswers` correct picks in a test of `questions`, rounded half up: a full
 // mark is 100 whatever the test's length, and a test of ten counts 10 a question.
-constexpr int scoreAfter(int rightAnswers, int questions) {
-    return (200 * rightAnswers + questions) / (2 * questions);
+constexpr int scoreAfter(int correctAnswers, int questions) {
+    return (200 * correctAnswers + questions) / (2 * questions);
 }
 
 // Where a test stands. The test screen shows each value in its control (the question number in
@@ -16,10 +16,10 @@ constexpr int scoreAfter(int rightAnswers, int questions) {
 struct QuizState {
     // 0 before the test starts, then 1 … the test's length.
     int question = 0;
-    int rightAnswers = 0;
+    int correctAnswers = 0;
     int score = 0;
     int mistakes = 0;
-    // The box the question on the screen has its right word in.
-    Question::Side rightWordSide = Question::Side::Left;
+    // The box the question on the screen has its correct word in.
+    Question::Side correctWordSide = Question::Side::Left;
     Verdict verdict = Verdict::WrongAnswer;
 };

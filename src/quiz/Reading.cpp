@@ -24,9 +24,9 @@ std::string TestScreen::questionToSay() const {
     std::string sentence = trimmed(question.stem);
     if (const std::size_t gap = sentence.find(gapShown); gap != std::string::npos)
         sentence.replace(gap, gapShown.size(), gapSaid);
-    const bool rightWordOnTheLeft = quiz.rightWordSide == Question::Side::Left;
-    const std::string_view left = rightWordOnTheLeft ? question.correctWord : question.wrongWord;
-    const std::string_view right = rightWordOnTheLeft ? question.wrongWord : question.correctWord;
+    const bool correctWordOnTheLeft = quiz.correctWordSide == Question::Side::Left;
+    const std::string_view left = correctWordOnTheLeft ? question.correctWord : question.wrongWord;
+    const std::string_view right = correctWordOnTheLeft ? question.wrongWord : question.correctWord;
     return sentence + ' ' + std::string(left) + ", or " + std::string(right) + '?';
 }
 
@@ -34,7 +34,7 @@ std::string TestScreen::commentToSay() const {
     return trimmed(lblComment->caption().toStdString());
 }
 
-std::string TestScreen::rightSentenceToSay() const {
+std::string TestScreen::correctSentenceToSay() const {
     return trimmed(bank[std::size_t(quiz.question - 1)].correctSentence);
 }
 
@@ -44,12 +44,12 @@ void TestScreen::readAloud(const std::string& text) {
 }
 
 // What is on the screen to be read: the start line or the comment, the question awaiting its
-// answer, or the right sentence of the feedback. Nothing is said of a wrong sentence.
+// answer, or the correct sentence of the feedback. Nothing is said of a wrong sentence.
 void TestScreen::sayAgain() {
     if (lblComment->visible())
         reading.voice.say(commentToSay());
     else if (lblQuestion->visible())
         reading.voice.say(questionToSay());
     else if (lblCorrect->visible())
-        reading.voice.say(rightSentenceToSay());
+        reading.voice.say(correctSentenceToSay());
 }

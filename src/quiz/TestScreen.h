@@ -63,12 +63,12 @@ class TestScreen final : public Screen {
 
     // The teacher's record.
     void startAttempt();
-    void keepAnswer(const Question& question, Question::Side picked, bool right);
+    void keepAnswer(const Question& question, Question::Side picked, bool correct);
     void keepAttempt();
 
     // Reading aloud.
     std::string questionToSay() const;
-    std::string rightSentenceToSay() const;
+    std::string correctSentenceToSay() const;
     std::string commentToSay() const;
     void readAloud(const std::string& text);
     void sayAgain();

@@ -30,7 +30,7 @@ Result resultOf(Harness& h, int test) {
             h.screens.frmMain().testNumber(Harness::test(test)).isEnabled()};
 }
 
-bool isRight(int question, int wrongEvery) {
+bool isCorrect(int question, int wrongEvery) {
     return wrongEvery == 0 || question % wrongEvery != 0;
 }
 
@@ -40,7 +40,7 @@ Result byClicks(int test, int wrongEvery) {
     Harness h;
     TestScreen& screen = h.startTest(test);
     for (int question = 1; question <= 10; ++question) {
-        h.answer(screen, isRight(question, wrongEvery));
+        h.answer(screen, isCorrect(question, wrongEvery));
         click(screen.label("lblNext"));
     }
     click(screen.label("lblComment"));
@@ -55,7 +55,7 @@ Result byKeys(int test, int wrongEvery) {
     pressKey(test % 2 ? enter : space);
     for (int question = 1; question <= 10; ++question) {
         const bool byArrow = question % 2 == 0;
-        if (isRight(question, wrongEvery))
+        if (isCorrect(question, wrongEvery))
             pressKey(byArrow ? Qt::Key_Left : Qt::Key_1);
         else
             pressKey(byArrow ? Qt::Key_Right : Qt::Key_2);

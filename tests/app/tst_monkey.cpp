@@ -83,7 +83,7 @@ class WatchedSpeaker {
 
 struct Pick {
     std::int64_t at;
-    bool right;
+    bool correct;
 };
 
 // One loaded instance of a test screen: the controls the checks read, and what the pupil did
@@ -120,7 +120,7 @@ struct TestInstance {
         for (const Pick& pick : picks) {
             const std::int64_t judged = pick.at + judgingDelayMs;
             if (judged < now || (judged == now && includingNow))
-                (pick.right ? points += 10 : wrong += 1);
+                (pick.correct ? points += 10 : wrong += 1);
         }
         return {points, wrong};
     }

@@ -1,5 +1,5 @@
 // A teacher's own tests on Velmora's screens: only their numbers on the menu, their count on the
-// welcome page, the right word where the teacher wrote it, and the same road to the smiley.
+// welcome page, the correct word where the teacher wrote it, and the same road to the smiley.
 #include "Harness.h"
 #include "WindowClick.h"
 #include "program/TeacherSet.h"
@@ -13,7 +13,7 @@
 #include <QTimer>
 
 namespace {
-// Two tests; in the first the right word is written second in every other question.
+// Two tests; in the first the correct word is written second in every other question.
 constexpr std::string_view twoTests = R"(// Past of to be
 $CATEGORY: was or were
 The cats {=were ~was} in the garden.
@@ -191,7 +191,7 @@ class TeacherTestsTest : public QObject {
     void theMenuAndWelcomePageOfferOnlyTheTeachersTests();
     void aTeachersTestPlaysToAFullMarkByClicksAndByKeys_data();
     void aTeachersTestPlaysToAFullMarkByClicksAndByKeys();
-    void aWrongPickShowsTheRightSentenceWhereverTheRightWordStands();
+    void aWrongPickShowsTheCorrectSentenceWhereverTheCorrectWordStands();
     void aQuestionThatWouldNotShowWholeIsLeftOut();
     void aSentenceMayTakeTwoLinesButNotThree();
     void aRefusalFromTheDesktopIsShownInAWindow();
@@ -260,7 +260,7 @@ void TeacherTestsTest::aTeachersTestPlaysToAFullMarkByClicksAndByKeys() {
             click(screen.label("lblNext"));
     }
     QCOMPARE(caption(screen, "lblScore"), "100");
-    // Test 1 has right words on both sides, written as the teacher wrote them.
+    // Test 1 has correct words on both sides, written as the teacher wrote them.
     QCOMPARE(onTheRight, test == 1 ? 5 : 0);
     Button& award = h.screens.frmMain().award(Harness::test(test));
     if (test == 1) {
@@ -275,13 +275,13 @@ void TeacherTestsTest::aTeachersTestPlaysToAFullMarkByClicksAndByKeys() {
     QVERIFY(!h.screens.frmMain().testNumber(Harness::test(test)).isEnabled());
 }
 
-void TeacherTestsTest::aWrongPickShowsTheRightSentenceWhereverTheRightWordStands() {
+void TeacherTestsTest::aWrongPickShowsTheCorrectSentenceWhereverTheCorrectWordStands() {
     const TeacherTests tests = readGift(twoTests, whyItDoesNotFit);
     Harness h(tests.tests());
     TestScreen& screen = h.startTest(1);
     h.answer(screen, true);
     click(screen.label("lblNext"));
-    // "I {~were =was} late for school.": the right word stands on the right.
+    // "I {~were =was} late for school.": the correct word stands on the right.
     QCOMPARE(screen.textBox("txtY").text(), "were");
     click(screen.textBox("txtY"));
     QVERIFY(screen.label("lblWrong").visible());
@@ -356,7 +356,7 @@ void TeacherTestsTest::aRefusalFromTheDesktopIsShownInAWindow() {
     QCOMPARE(shown, "/nonexistent/tests.gift: there is no such file");
 }
 
-// Each row is a test's length and its score after each right pick. Every count of mistakes is
+// Each row is a test's length and its score after each correct pick. Every count of mistakes is
 // played, the wrong picks first.
 void TeacherTestsTest::scoresAndCommentsForEveryLengthAndEveryCountOfMistakes_data() {
     QTest::addColumn<QList<int>>("scores");
@@ -381,10 +381,11 @@ void TeacherTestsTest::scoresAndCommentsForEveryLengthAndEveryCountOfMistakes() 
     for (int mistakes = length; mistakes >= 0; --mistakes) {
         TestScreen& screen = h.startTest(1);
         for (int question = 1; question <= length; ++question) {
-            const bool right = question > mistakes;
-            h.answer(screen, right);
-            const int rights = question - std::min(question, mistakes);
-            QCOMPARE(caption(screen, "lblScore"), QString::number(rights ? scores[rights - 1] : 0));
+            const bool correct = question > mistakes;
+            h.answer(screen, correct);
+            const int corrects = question - std::min(question, mistakes);
+            QCOMPARE(caption(screen, "lblScore"),
+                     QString::number(corrects ? scores[corrects - 1] : 0));
             QCOMPARE(caption(screen, "lblNext"),
                      question == length ? lastCaption : "Click here to go to the next question");
             click(screen.label("lblNext"));
@@ -442,7 +443,7 @@ void TeacherTestsTest::aShortTestPlaysToItsCommentByClicksAndByKeys() {
     }
     QCOMPARE(screen.textBox("txtQ").text(), QString::number(bank.size()));
     QCOMPARE(score, 100);
-    // Each question and its right sentence, then the comment, and nothing after.
+    // Each question and its correct sentence, then the comment, and nothing after.
     const QStringList said = h.voice.said;
     QCOMPARE(said.size(), 2 * qsizetype(bank.size()) + 1);
     QCOMPARE(said.front(),
