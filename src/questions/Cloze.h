@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
 
 // The one gap of a cloze question ("embedded answers") that Velmora can play: a sentence with
 // one {1:MULTICHOICE:=right~wrong} subquestion.
@@ -24,4 +23,4 @@ struct ClozeGap {
 // question's format, for the caller to show. The words have the gap's escapes undone and lose
 // the blanks at either end; a choice of blanks only is no choice. Braces that do not hold a
 // subquestion of a type Moodle knows are text, as they are to Moodle.
-std::variant<ClozeGap, Unplayable> readCloze(std::string_view text);
+Playable<ClozeGap> readCloze(std::string_view text);

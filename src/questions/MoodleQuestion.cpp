@@ -1,5 +1,6 @@
 #include "questions/MoodleQuestion.h"
 
+#include "questions/Blanks.h"
 #include "questions/ChoiceWeight.h"
 #include "questions/Cloze.h"
 #include "questions/HtmlText.h"
@@ -15,19 +16,19 @@
 #include <vector>
 
 namespace {
-using Read = std::variant<TeacherQuestion, Unplayable>;
+using Read = Playable<TeacherQuestion>;
 constexpr auto npos = std::string_view::npos;
 
 // Pieces of a text in one format, each as the screens show it.
 template <std::size_t count>
-std::variant<std::array<std::string, count>, Unplayable>
+Playable<std::array<std::string, count>>
 shownPieces(const std::array<std::string_view, count>& written, bool html) {
     std::array<std::string, count> pieces;
     for (std::size_t index = 0; index < count; ++index) {
         auto text = shownText(written[index], html);
-        if (const auto* unplayable = std::get_if<Unplayable>(&text))
-            return *unplayable;
-        pieces[index] = std::move(std::get<std::string>(text));
+        if (!text)
+            return text.unplayable();
+        pieces[index] = std::move(*text);
     }
     return pieces;
 }
@@ -35,9 +36,9 @@ shownPieces(const std::array<std::string_view, count>& written, bool html) {
 // The side of the correct word: where Moodle shuffles the two words, one fixed by the question's
 // texts; otherwise where the file puts it.
 Read placed(Read question, bool shuffled, bool correctFirst) {
-    if (auto* playable = std::get_if<TeacherQuestion>(&question))
-        playable->correctSide =
-            shuffled ? shuffledSide(playable->stem, playable->correctWord, playable->wrongWord)
+    if (question)
+        question->correctSide =
+            shuffled ? shuffledSide(question->stem, question->correctWord, question->wrongWord)
             : correctFirst ? Question::Side::Left
                            : Question::Side::Right;
     return question;
@@ -51,11 +52,11 @@ struct Gapped {
 
 // A multiple-choice question's sentence holds its gap as a run of three or more underscores,
 // or else ends with it, a word apart.
-std::variant<Gapped, Unplayable> underscoreGap(std::string& sentence) {
+Playable<Gapped> underscoreGap(std::string& sentence) {
     const auto gap = findUnderscoreGap(sentence);
-    if (const auto* unplayable = std::get_if<Unplayable>(&gap))
-        return *unplayable;
-    const auto [start, end] = std::get<UnderscoreGap>(gap);
+    if (!gap)
+        return gap.unplayable();
+    const auto [start, end] = *gap;
     if (start == npos) {
         sentence += ' ';
         return Gapped{sentence, {}};
@@ -71,7 +72,7 @@ Read readMultichoice(const xmlNode* question) {
     // Moodle saves no answer whose text is blank.
     std::vector<const xmlNode*> answers = childElements(question, "answer");
     std::erase_if(answers, [](const xmlNode* answer) {
-        return moodleTrimmed(textOf(childElement(answer, "text"))).empty();
+        return trimmed(textOf(childElement(answer, "text"))).empty();
     });
     if (answers.size() > 2)
         return Unplayable{"three or more choices"};
@@ -83,7 +84,7 @@ Read readMultichoice(const xmlNode* question) {
         // Moodle takes an answer without a fraction as wrong.
         const std::string fraction = attributeOf(answers[index], "fraction");
         const std::optional<double> percent =
-            moodleTrimmed(fraction).empty() ? 0.0 : percentOf(moodleTrimmed(fraction));
+            trimmed(fraction).empty() ? 0.0 : percentOf(trimmed(fraction));
         if (!percent)
             return Unplayable{"a weight Velmora cannot read"};
         if (choiceWeight(*percent) == ChoiceWeight::PartMarks)
@@ -91,20 +92,20 @@ Read readMultichoice(const xmlNode* question) {
         correct[index] = choiceWeight(*percent) == ChoiceWeight::Correct;
         const MoodleText stored = moodleTextOf(answers[index], sentence.html);
         auto word = shownText(stored.text, stored.html);
-        if (const auto* unplayable = std::get_if<Unplayable>(&word))
-            return *unplayable;
-        words[index] = std::move(std::get<std::string>(word));
+        if (!word)
+            return word.unplayable();
+        words[index] = std::move(*word);
     }
     if (correct[0] == correct[1])
         return Unplayable{correct[0] ? "two right answers" : "no right answer"};
 
     auto shown = shownText(sentence.text, sentence.html);
-    if (const auto* unplayable = std::get_if<Unplayable>(&shown))
-        return *unplayable;
-    const auto gap = underscoreGap(std::get<std::string>(shown));
-    if (const auto* unplayable = std::get_if<Unplayable>(&gap))
-        return *unplayable;
-    const auto [before, after] = std::get<Gapped>(gap);
+    if (!shown)
+        return shown.unplayable();
+    const auto gap = underscoreGap(*shown);
+    if (!gap)
+        return gap.unplayable();
+    const auto [before, after] = *gap;
     const bool correctFirst = correct[0];
     return placed(gappedQuestion(before, after, std::move(words[correctFirst ? 0 : 1]),
                                  std::move(words[correctFirst ? 1 : 0]), Question::Side::Left),
@@ -116,14 +117,14 @@ Read readMultichoice(const xmlNode* question) {
 Read readClozeQuestion(const xmlNode* question) {
     const MoodleText stored = moodleTextOf(childElement(question, "questiontext"));
     const auto cloze = readCloze(stored.text);
-    if (const auto* unplayable = std::get_if<Unplayable>(&cloze))
-        return *unplayable;
-    const auto& gap = std::get<ClozeGap>(cloze);
+    if (!cloze)
+        return cloze.unplayable();
+    const ClozeGap& gap = *cloze;
     auto pieces =
         shownPieces<4>({gap.beforeGap, gap.afterGap, gap.correctWord, gap.wrongWord}, stored.html);
-    if (const auto* unplayable = std::get_if<Unplayable>(&pieces))
-        return *unplayable;
-    auto& [before, after, correct, wrong] = std::get<0>(pieces);
+    if (!pieces)
+        return pieces.unplayable();
+    auto& [before, after, correct, wrong] = *pieces;
     return placed(
         gappedQuestion(before, after, std::move(correct), std::move(wrong), Question::Side::Left),
         gap.shuffled, gap.correctFirst);
@@ -180,14 +181,14 @@ KeptChoices keptChoices(const xmlNode* question, std::string_view element) {
     KeptChoices choices;
     for (const xmlNode* choice : childElements(question, element)) {
         std::string text = textOf(childElement(choice, "text"));
-        if (moodleTrimmed(text).empty()) {
+        if (trimmed(text).empty()) {
             choices.keptAs.emplace_back();
             continue;
         }
         const xmlNode* group = childElement(choice, "group");
         choices.keptAs.emplace_back(choices.kept.size());
         choices.kept.push_back(
-            {std::move(text), group ? std::string(moodleTrimmed(textOf(group))) : "1"});
+            {std::move(text), group ? std::string(trimmed(textOf(group))) : "1"});
     }
     return choices;
 }
@@ -219,14 +220,14 @@ Read readChoiceGap(const xmlNode* question, std::string_view choiceElement) {
     const std::string_view whole = stored.text;
     auto sentence =
         shownPieces<2>({whole.substr(0, gap.start), whole.substr(gap.end)}, stored.html);
-    if (const auto* unplayable = std::get_if<Unplayable>(&sentence))
-        return *unplayable;
+    if (!sentence)
+        return sentence.unplayable();
     // The choices' texts are HTML, whatever the question's text is in.
     auto words = shownPieces<2>({choices.kept[*correct].text, choices.kept[wrong].text}, true);
-    if (const auto* unplayable = std::get_if<Unplayable>(&words))
-        return *unplayable;
-    auto& [before, after] = std::get<0>(sentence);
-    auto& [correctWord, wrongWord] = std::get<0>(words);
+    if (!words)
+        return words.unplayable();
+    auto& [before, after] = *sentence;
+    auto& [correctWord, wrongWord] = *words;
     return placed(gappedQuestion(before, after, std::move(correctWord), std::move(wrongWord),
                                  Question::Side::Left),
                   moodleYes(question, "shuffleanswers", true), *correct < wrong);
@@ -257,7 +258,7 @@ constexpr OtherKind otherKinds[] = {
 };
 } // namespace
 
-std::variant<TeacherQuestion, Unplayable> readMoodleQuestion(const xmlNode* question) {
+Playable<TeacherQuestion> readMoodleQuestion(const xmlNode* question) {
     const std::string type = attributeOf(question, "type");
     if (type == "multichoice")
         return readMultichoice(question);

@@ -329,7 +329,7 @@ void TeacherTestsTest::aSentenceMayTakeTwoLinesButNotThree() {
     for (int words = 0; words < 60; ++words, before += " dog") {
         const auto made =
             gappedQuestion(before + ' ', " in the garden.", "were", "was", Question::Side::Left);
-        const TeacherQuestion& question = std::get<TeacherQuestion>(made);
+        const TeacherQuestion& question = *made;
         const std::optional<std::string> why = whyItDoesNotFit(
             {question.stem, question.correctWord, question.wrongWord, question.correctSentence,
              question.wrongSentence, question.correctSide});
