@@ -11,7 +11,7 @@ namespace {
 // tick runs the next step. The judging step starts four tones one after another on TimerSound:
 // each tone's tick ends it and starts the next, while tmrR ticks on, so step 32 comes during the
 // tones; the last tone's end shows lblNext, 6.4 s after a correct pick and 6.7 s after a wrong one.
-enum class Action { Show, Hide, ReadCorrectSentence, Judge, DarkenLamps };
+enum class Action { Show, Hide, OfferCorrectSentence, Judge, DarkenLamps };
 struct Step {
     int step;
     Action action;
@@ -27,7 +27,7 @@ constexpr Step feedback[] = {
     {20, Action::Show, "lblP"},
     {20, Action::Hide, "lblWrong"},
     {20, Action::Show, "lblCorrect"},
-    {20, Action::ReadCorrectSentence},
+    {20, Action::OfferCorrectSentence},
     {26, Action::Show, "Line1"},
     {27, Action::Hide, "Line1"},
     {27, Action::Show, "Line2"},
@@ -73,6 +73,7 @@ void TestScreen::pick(Question::Side side) {
                              : QStringLiteral("The correct answer is "));
     lblQuestion->setVisible(false);
     (correct ? lblCorrect : lblWrong)->setVisible(true);
+    quiz.toRead = correct ? OnScreen::CorrectSentence : OnScreen::WrongSentence;
 }
 
 void TestScreen::tmrR_Timer() {
@@ -85,7 +86,8 @@ void TestScreen::tmrR_Timer() {
         case Action::Hide:
             stepControls[i]->setVisible(feedback[i].action == Action::Show);
             break;
-        case Action::ReadCorrectSentence:
+        case Action::OfferCorrectSentence:
+            quiz.toRead = OnScreen::CorrectSentence;
             readAloud(correctSentenceToSay());
             break;
         case Action::Judge:

@@ -20,6 +20,7 @@ void TestScreen::present(const Question& question, bool last) {
     txtY->setText(shown(correctWordOnTheLeft ? question.correctWord : question.wrongWord));
     txtN->setText(shown(correctWordOnTheLeft ? question.wrongWord : question.correctWord));
     lblQuestion->setVisible(true);
+    quiz.toRead = OnScreen::Question;
     lblQuestion->setCaption(shown(question.stem));
     lblCorrect->setCaption(shown(question.correctSentence));
     lblWrong->setCaption(shown(question.wrongSentence));

@@ -113,9 +113,19 @@ class ReadAloudTest : public QObject {
         QCOMPARE(last(voice), "I am a girl.");
 
         click(screen.label("lblNext"));
-        chosen.takeTest(screen, 0); // nine more, all wrong: questions 2 to 10, then the comment
+        chosen.pick(screen, true);
+        pressR(); // a correct pick shows the correct sentence at once
+        QCOMPARE(last(voice), "You are a boy.");
+        chosen.clock.advance(7000);
+
+        click(screen.label("lblNext"));
+        chosen.takeTest(screen, 0, 8); // questions 3 to 10, all wrong, then the comment
         pressR();
         QCOMPARE(last(voice), "The result is not acceptable, get some help right away .");
+
+        chosen.open(1); // opened again, the screen starts afresh
+        pressR();
+        QCOMPARE(last(voice), "This is a small test created by Tovrin. Click here to start.");
     }
 
     void speechStopsWhenItsScreenGoes_data() {
