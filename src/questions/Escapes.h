@@ -29,8 +29,9 @@ class Escapes {
 
     // Where the needle first stands from `from` on, not as part of an escape.
     std::size_t find(std::string_view text, std::string_view needle, std::size_t from = 0) const {
-        return find(text, from,
-                    [&](std::size_t at) { return text.substr(at).starts_with(needle); });
+        return find(text, from, [&](std::size_t at) {
+            return text[at] == needle.front() && text.substr(at).starts_with(needle);
+        });
     }
 
     // Where the first of the characters stands from `from` on, not as part of an escape.
