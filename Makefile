@@ -58,10 +58,7 @@ pictures: build
 # and the input is kept in fuzz/regressions, named for its target; make test reads every one of
 # them back through each target.
 FUZZ := build/fuzz
-FUZZED := $(addprefix src/questions/,CategoryName.cpp ChoiceWeight.cpp Cloze.cpp GiftBlocks.cpp \
-  GiftQuestion.cpp GiftReader.cpp GiftText.cpp HtmlText.cpp MoodleQuestion.cpp MoodleText.cpp \
-  MoodleXml.cpp ShuffledSide.cpp TeacherQuestion.cpp TeacherReader.cpp TeacherTests.cpp \
-  TextEncoding.cpp TextLines.cpp XmlDocument.cpp)
+FUZZED := $(addprefix src/questions/,$(shell grep -v '^\#' src/questions/readers.txt))
 LIBXML2 = $(shell xml2-config --cflags --libs)
 
 # $(call fuzz-run,TARGET,SECONDS,DICTIONARY)

@@ -142,7 +142,7 @@ class ShowWatcher final : public QObject {
 };
 
 struct Answer {
-    bool right;
+    bool correct;
     std::int64_t pickedAt, nextShownAt = 0;
 };
 
@@ -177,7 +177,7 @@ void reportSteps(const std::vector<Answer>& answers, const std::vector<std::int6
             if (step == 32)
                 lastStepErrors.push_back(error);
         }
-        const double expectedNext = 5800 + (answer.right ? 600 : 900);
+        const double expectedNext = 5800 + (answer.correct ? 600 : 900);
         nextErrors.push_back(double(answer.nextShownAt - answer.pickedAt) / 1e6 - expectedNext);
     }
     report("step_error_median_ms", median(errors));
@@ -189,12 +189,12 @@ void reportSteps(const std::vector<Answer>& answers, const std::vector<std::int6
 }
 
 void reportTones(const CapturedSpeaker& speaker, const std::vector<Answer>& answers) {
-    constexpr int rightLengths[] = {100, 200, 100, 200};
+    constexpr int correctLengths[] = {100, 200, 100, 200};
     constexpr int wrongLengths[] = {400, 50, 400, 50};
     std::vector<double> gateErrors, gateGaps;
     for (std::size_t i = 0; i < speaker.gates.size(); ++i) {
-        const bool right = answers.at(i / 4).right;
-        const int expected = (right ? rightLengths : wrongLengths)[i % 4];
+        const bool correct = answers.at(i / 4).correct;
+        const int expected = (correct ? correctLengths : wrongLengths)[i % 4];
         gateErrors.push_back(double(speaker.gates[i].off - speaker.gates[i].on) / 1e6 - expected);
         if (i % 4 != 0)
             gateGaps.push_back(double(speaker.gates[i].on - speaker.gates[i - 1].off) / 1e6);
@@ -210,14 +210,15 @@ void reportTones(const CapturedSpeaker& speaker, const std::vector<Answer>& answ
     for (std::size_t answer = 0; answer < answers.size() && 4 * answer + 3 < heard.size();
          ++answer) {
         const Tone* run = &heard[4 * answer];
-        const bool right = answers[answer].right;
-        for (int i = 0; right && i < 4; ++i) {
+        const bool correct = answers[answer].correct;
+        for (int i = 0; correct && i < 4; ++i) {
             toneErrors.push_back((run[i].endSeconds - run[i].startSeconds) * 1000 -
-                                 rightLengths[i]);
+                                 correctLengths[i]);
             if (i > 0)
                 gaps.push_back((run[i].startSeconds - run[i - 1].endSeconds) * 1000);
         }
-        runErrors.push_back((run[3].endSeconds - run[0].startSeconds) * 1000 - (right ? 600 : 900));
+        runErrors.push_back((run[3].endSeconds - run[0].startSeconds) * 1000 -
+                            (correct ? 600 : 900));
     }
     report("rendered_tones", double(heard.size()));
     report("gate_tones", double(speaker.gates.size()));
@@ -256,9 +257,9 @@ int runTiming(int answerCount, bool readingAloud, bool keepingRecord) {
             screen = &shell.frm(test);
             clickWidget(screen->label("lblComment"));
         }
-        const bool right = answers.size() % 2 == 0;
-        answers.push_back({right, monotonicNs()});
-        clickWidget(screen->textBox(right ? "txtY" : "txtN"));
+        const bool correct = answers.size() % 2 == 0;
+        answers.push_back({correct, monotonicNs()});
+        clickWidget(screen->textBox(correct ? "txtY" : "txtN"));
     };
     ShowWatcher watcher([&] {
         if (answers.empty() || answers.back().nextShownAt)

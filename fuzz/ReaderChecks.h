@@ -4,6 +4,7 @@
 #pragma once
 
 #include "questions/CategoryName.h"
+#include "questions/Gap.h"
 #include "questions/TeacherTests.h"
 
 #include <algorithm>
@@ -39,7 +40,7 @@ inline void failWhenLibxml2Prints() {
 inline void checkQuestion(const Question& question) {
     for (std::string_view text : {question.stem, question.correctSentence, question.wrongSentence})
         require(text.starts_with(' ') && !text.starts_with("  ") && text.size() <= 60 + 5);
-    require(question.stem.find(".....") != std::string_view::npos);
+    require(question.stem.find(gapShown) != std::string_view::npos);
     require(!question.correctWord.empty() && question.correctWord != question.wrongWord);
     require(question.correctSentence.find(question.correctWord) != std::string_view::npos);
     require(question.wrongSentence.find(question.wrongWord) != std::string_view::npos);

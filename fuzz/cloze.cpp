@@ -10,16 +10,16 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const auto read = readCloze(text);
-    if (const auto* gap = std::get_if<ClozeGap>(&read)) {
-        fuzz::require(gap->beforeGap.data() == text.data() &&
-                      gap->afterGap.data() + gap->afterGap.size() == text.data() + text.size());
-        fuzz::require(!gap->rightWord.empty() && !gap->wrongWord.empty());
+    if (read) {
+        fuzz::require(read->beforeGap.data() == text.data() &&
+                      read->afterGap.data() + read->afterGap.size() == text.data() + text.size());
+        fuzz::require(!read->correctWord.empty() && !read->wrongWord.empty());
         // The shortest gap is {:MC:=a~b}: eight marks around the two words.
-        fuzz::require(gap->beforeGap.size() + gap->rightWord.size() + gap->wrongWord.size() +
-                          gap->afterGap.size() + 8 <=
+        fuzz::require(read->beforeGap.size() + read->correctWord.size() + read->wrongWord.size() +
+                          read->afterGap.size() + 8 <=
                       text.size());
     } else {
-        fuzz::require(!std::get<Unplayable>(read).why.empty());
+        fuzz::require(!read.unplayable().why.empty());
     }
     return 0;
 }

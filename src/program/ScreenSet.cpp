@@ -67,6 +67,5 @@ void ScreenSet::end() {
         test->close();
     intro.close();
     menu.close();
-    emit ended();
     QCoreApplication::exit(0);
 }

@@ -37,9 +37,6 @@ class ScreenSet final : public Shell, public Navigation {
     void award(TestNumber test) override;
     void end() override;
 
-  signals:
-    void ended();
-
   private:
     PortIo& ports;
     Intro intro;

@@ -67,10 +67,10 @@ int refuseTeacherSet(const TeacherSet& set, bool onTerminal) {
         printLines(set.report, stderr);
         return exitUnplayableFile;
     }
-    QString text;
+    QStringList lines;
     for (const std::string& line : set.report)
-        text += QString::fromStdString(line) + '\n';
-    QMessageBox::critical(nullptr, QStringLiteral("Velmora"), text.trimmed());
+        lines.append(QString::fromStdString(line));
+    QMessageBox::critical(nullptr, QStringLiteral("Velmora"), lines.join('\n'));
     return exitUnplayableFile;
 }
 

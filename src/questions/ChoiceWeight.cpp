@@ -6,7 +6,7 @@
 
 ChoiceWeight choiceWeight(double percent) {
     if (percent == 100)
-        return ChoiceWeight::Right;
+        return ChoiceWeight::Correct;
     return percent <= 0 ? ChoiceWeight::Wrong : ChoiceWeight::PartMarks;
 }
 

@@ -3,10 +3,10 @@
 #include <optional>
 #include <string_view>
 
-// What a choice's weight makes it, as Moodle grades a question with one answer: right at 100%,
+// What a choice's weight makes it, as Moodle grades a question with one answer: correct at 100%,
 // wrong at 0% or below. A weight between or above gives part marks, which a question of two
 // words to pick from cannot give.
-enum class ChoiceWeight { Right, Wrong, PartMarks };
+enum class ChoiceWeight { Correct, Wrong, PartMarks };
 
 ChoiceWeight choiceWeight(double percent);
 

@@ -1,6 +1,8 @@
 #include "questions/Cloze.h"
 
+#include "questions/Blanks.h"
 #include "questions/ChoiceWeight.h"
+#include "questions/Escapes.h"
 #include "questions/MoodleText.h"
 
 #include <algorithm>
@@ -10,7 +12,7 @@
 namespace {
 constexpr auto npos = std::string_view::npos;
 
-enum class GapKind { choice, shortAnswer, numerical, severalRight };
+enum class GapKind { choice, shortAnswer, numerical, severalCorrect };
 
 struct ClozeType {
     std::string_view name;
@@ -40,43 +42,21 @@ constexpr ClozeType clozeTypes[] = {
     {"MWC", GapKind::shortAnswer, false},
     {"NUMERICAL", GapKind::numerical, false},
     {"NM", GapKind::numerical, false},
-    {"MULTIRESPONSE", GapKind::severalRight, false},
-    {"MR", GapKind::severalRight, false},
-    {"MULTIRESPONSE_H", GapKind::severalRight, false},
-    {"MRH", GapKind::severalRight, false},
-    {"MULTIRESPONSE_S", GapKind::severalRight, true},
-    {"MRS", GapKind::severalRight, true},
-    {"MULTIRESPONSE_HS", GapKind::severalRight, true},
-    {"MRHS", GapKind::severalRight, true},
+    {"MULTIRESPONSE", GapKind::severalCorrect, false},
+    {"MR", GapKind::severalCorrect, false},
+    {"MULTIRESPONSE_H", GapKind::severalCorrect, false},
+    {"MRH", GapKind::severalCorrect, false},
+    {"MULTIRESPONSE_S", GapKind::severalCorrect, true},
+    {"MRS", GapKind::severalCorrect, true},
+    {"MULTIRESPONSE_HS", GapKind::severalCorrect, true},
+    {"MRHS", GapKind::severalCorrect, true},
 };
 
 constexpr std::string_view whyNotAChoice[] = {"", "a short-answer gap", "a numerical gap",
                                               "a gap with several right answers"};
 
 // The characters a backslash takes the meaning from inside a subquestion.
-constexpr std::string_view escapable = "}#~/\"\\";
-
-// Where the first of the characters stands from `from` on, not taken by a backslash.
-std::size_t findUnescaped(std::string_view text, std::string_view characters, std::size_t from) {
-    for (std::size_t at = from; at < text.size(); ++at) {
-        if (text[at] == '\\' && at + 1 < text.size() && escapable.find(text[at + 1]) != npos)
-            ++at;
-        else if (characters.find(text[at]) != npos)
-            return at;
-    }
-    return npos;
-}
-
-std::string unescaped(std::string_view text) {
-    std::string plain;
-    plain.reserve(text.size());
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '\\' && at + 1 < text.size() && escapable.find(text[at + 1]) != npos)
-            ++at;
-        plain += text[at];
-    }
-    return plain;
-}
+constexpr Escapes escapes{"}#~/\"\\"};
 
 // One subquestion where Moodle would see one: {weight:TYPE:answers}.
 struct Subquestion {
@@ -99,7 +79,7 @@ std::optional<Subquestion> subquestionAt(std::string_view text, std::size_t open
     const auto type = std::ranges::find(clozeTypes, name, &ClozeType::name);
     if (type == std::end(clozeTypes))
         return std::nullopt;
-    const std::size_t close = findUnescaped(text, "}", typeEnd + 1);
+    const std::size_t close = escapes.findAnyOf(text, "}", typeEnd + 1);
     if (close == npos)
         return std::nullopt;
     return Subquestion{open, close + 1, type, text.substr(typeEnd + 1, close - typeEnd - 1)};
@@ -126,30 +106,26 @@ bool followsAmpersand(std::string_view answers, std::size_t at) {
 // Where the answer that starts at `from` ends: at the first ~ or # after its first character
 // that neither a backslash nor an ampersand stands before.
 std::size_t answerEnd(std::string_view answers, std::size_t from) {
-    for (std::size_t at = from; at < answers.size(); ++at) {
-        if (answers[at] == '\\' && at + 1 < answers.size() &&
-            escapable.find(answers[at + 1]) != npos)
-            ++at;
-        else if (at > from && (answers[at] == '~' || answers[at] == '#') &&
-                 !followsAmpersand(answers, at))
-            return at;
-    }
-    return answers.size();
+    const std::size_t end = escapes.find(answers, from, [&](std::size_t at) {
+        return at > from && (answers[at] == '~' || answers[at] == '#') &&
+               !followsAmpersand(answers, at);
+    });
+    return std::min(end, answers.size());
 }
 
 struct Choice {
-    bool right;
+    bool correct;
     std::string word;
 };
 
-// The choices of a gap as Moodle reads them. Each may begin with a ~; then = marks it right and
+// The choices of a gap as Moodle reads them. Each may begin with a ~; then = marks it correct and
 // %N% weighs it, and without either it is wrong; then come its words and, after a #, its
 // feedback. A choice of blanks only is left out, as Moodle leaves it out.
 class ChoiceReader {
   public:
     // One choice from `at` on; returns where the next one starts.
     std::size_t read(std::string_view answers, std::size_t at);
-    std::variant<std::vector<Choice>, Unplayable> choices() const;
+    Playable<std::vector<Choice>> choices() const;
 
   private:
     std::vector<Choice> found;
@@ -171,9 +147,9 @@ std::size_t ChoiceReader::read(std::string_view answers, std::size_t at) {
         at = close == npos ? answers.size() : close + 1;
     }
     const std::size_t end = answerEnd(answers, at);
-    const std::string_view answer = moodleTrimmed(answers.substr(at, end - at));
+    const std::string_view answer = trimmed(answers.substr(at, end - at));
     at = end < answers.size() && answers[end] == '#'
-             ? std::min(findUnescaped(answers, "~", end), answers.size())
+             ? std::min(escapes.findAnyOf(answers, "~", end), answers.size())
              : end;
     if (unplayable || answer.empty())
         return at;
@@ -184,17 +160,17 @@ std::size_t ChoiceReader::read(std::string_view answers, std::size_t at) {
     else if (found.size() == 2)
         unplayable = Unplayable{"three or more choices"};
     else
-        found.push_back({percent == 100, unescaped(answer)});
+        found.push_back({percent == 100, escapes.unescaped(answer)});
     return at;
 }
 
-std::variant<std::vector<Choice>, Unplayable> ChoiceReader::choices() const {
+Playable<std::vector<Choice>> ChoiceReader::choices() const {
     if (unplayable)
         return *unplayable;
-    const auto rights = std::ranges::count(found, true, &Choice::right);
-    if (rights == 0)
+    const auto corrects = std::ranges::count(found, true, &Choice::correct);
+    if (corrects == 0)
         return Unplayable{"no right answer"};
-    if (rights == 2)
+    if (corrects == 2)
         return Unplayable{"two right answers"};
     if (found.size() < 2)
         return Unplayable{"no wrong answer"};
@@ -202,7 +178,7 @@ std::variant<std::vector<Choice>, Unplayable> ChoiceReader::choices() const {
 }
 } // namespace
 
-std::variant<ClozeGap, Unplayable> readCloze(std::string_view text) {
+Playable<ClozeGap> readCloze(std::string_view text) {
     const std::vector<Subquestion> subquestions = subquestionsOf(text);
     if (subquestions.empty())
         return Unplayable{"no gap: a cloze question needs one {1:MULTICHOICE:=right~wrong}"};
@@ -216,14 +192,14 @@ std::variant<ClozeGap, Unplayable> readCloze(std::string_view text) {
     for (std::size_t at = 0; at < gap.answers.size();)
         at = reader.read(gap.answers, at);
     auto read = reader.choices();
-    if (const auto* unplayable = std::get_if<Unplayable>(&read))
-        return *unplayable;
-    auto& choices = std::get<std::vector<Choice>>(read);
-    const bool rightFirst = choices[0].right;
+    if (!read)
+        return read.unplayable();
+    std::vector<Choice>& choices = *read;
+    const bool correctFirst = choices[0].correct;
     return ClozeGap{text.substr(0, gap.start),
                     text.substr(gap.end),
-                    std::move(choices[rightFirst ? 0 : 1].word),
-                    std::move(choices[rightFirst ? 1 : 0].word),
-                    rightFirst,
+                    std::move(choices[correctFirst ? 0 : 1].word),
+                    std::move(choices[correctFirst ? 1 : 0].word),
+                    correctFirst,
                     gap.type->shuffled};
 }

@@ -1,5 +1,6 @@
 #include "questions/GiftBlocks.h"
 
+#include "questions/Blanks.h"
 #include "questions/CategoryName.h"
 #include "questions/GiftText.h"
 #include "questions/TextLines.h"
@@ -35,7 +36,7 @@ class BlockSplitter {
 };
 
 void BlockSplitter::take(int number, std::string_view line) {
-    line = gift::trimmed(line);
+    line = trimmed(line);
     if (line.empty()) {
         endQuestion();
     } else if (line.starts_with("//")) {
@@ -47,7 +48,7 @@ void BlockSplitter::take(int number, std::string_view line) {
     } else {
         // Teachers do not always leave a blank line between two questions; a second title or
         // gap tells where the next begins.
-        const bool hasGap = gift::findUnescaped(line, "{") != line.npos;
+        const bool hasGap = gift::escapes.find(line, "{") != line.npos;
         const bool titled = line.starts_with("::");
         if ((titled || (gapClosed && hasGap)) && !gapOpen) {
             // Lines without a gap since the question's gap closed could end it as well as
@@ -59,7 +60,7 @@ void BlockSplitter::take(int number, std::string_view line) {
             question.unclearLine = unclear;
         }
         if (gapClosed && !gapOpen && looseLine == 0 && !hasGap &&
-            gift::findUnescaped(line, "}") == line.npos)
+            gift::escapes.find(line, "}") == line.npos)
             looseLine = number;
         if (question.text.empty()) {
             question.line = number;
@@ -73,20 +74,20 @@ void BlockSplitter::take(int number, std::string_view line) {
 }
 
 void BlockSplitter::scanBraces(int number, std::string_view line) {
-    for (std::size_t at = gift::findUnescaped(line, "{"), closing = gift::findUnescaped(line, "}");
+    for (std::size_t at = gift::escapes.find(line, "{"), closing = gift::escapes.find(line, "}");
          at != line.npos || closing != line.npos;) {
         if (at < closing) {
             if (gapOpen)
                 refuse(gapLine, "a { that no } closes");
             gapOpen = true;
             gapLine = number;
-            at = gift::findUnescaped(line, "{", at + 1);
+            at = gift::escapes.find(line, "{", at + 1);
         } else {
             if (!gapOpen)
                 refuse(number, "a } with no { before it");
             gapOpen = false;
             gapClosed = true;
-            closing = gift::findUnescaped(line, "}", closing + 1);
+            closing = gift::escapes.find(line, "}", closing + 1);
         }
     }
 }

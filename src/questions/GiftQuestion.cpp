@@ -1,6 +1,8 @@
 #include "questions/GiftQuestion.h"
 
+#include "questions/Blanks.h"
 #include "questions/ChoiceWeight.h"
+#include "questions/Gap.h"
 #include "questions/GiftText.h"
 #include "questions/HtmlText.h"
 
@@ -10,8 +12,6 @@
 #include <optional>
 
 namespace {
-using gift::findUnescaped;
-using gift::trimmed;
 constexpr auto npos = std::string_view::npos;
 
 // How the sentence and the words of a question are written, named after its title. Moodle
@@ -26,9 +26,6 @@ constexpr FormatMark formats[] = {{"[plain]", TextFormat::Plain},
                                   {"[html]", TextFormat::Html},
                                   {"[markdown]", TextFormat::Markdown}};
 
-// Moodle writes a gap inside the sentence as a run of underscores, the answers after it.
-constexpr std::string_view underscoreGap = "___";
-
 // A question's sentence cut at its gap, escapes still in.
 struct GappedSentence {
     TextFormat format;
@@ -38,14 +35,14 @@ struct GappedSentence {
 };
 
 struct Choice {
-    bool right = false;
+    bool correct = false;
     std::string word;
 };
 using TwoChoices = std::array<Choice, 2>;
 
-std::variant<GappedSentence, Unplayable> findGap(std::string_view block) {
+Playable<GappedSentence> findGap(std::string_view block) {
     if (block.starts_with("::")) {
-        const std::size_t titleEnd = findUnescaped(block, "::", 2);
+        const std::size_t titleEnd = gift::escapes.find(block, "::", 2);
         if (titleEnd == npos)
             return Unplayable{"a title without its closing ::"};
         block.remove_prefix(titleEnd + 2);
@@ -58,13 +55,14 @@ std::variant<GappedSentence, Unplayable> findGap(std::string_view block) {
             format = named;
             break;
         }
-    const std::size_t open = findUnescaped(block, "{");
+    const std::size_t open = gift::escapes.find(block, "{");
     if (open == npos)
         return Unplayable{"no gap: a question needs one { }"};
-    const std::size_t close = findUnescaped(block, "}", open);
+    const std::size_t close = gift::escapes.find(block, "}", open);
     if (close == npos)
         return Unplayable{"a { that no } closes"};
-    if (findUnescaped(block, "{", open + 1) != npos || findUnescaped(block, "}", close + 1) != npos)
+    if (gift::escapes.find(block, "{", open + 1) != npos ||
+        gift::escapes.find(block, "}", close + 1) != npos)
         return Unplayable{"more than one gap"};
     return GappedSentence{format, block.substr(0, open), block.substr(open + 1, close - open - 1),
                           block.substr(close + 1)};
@@ -76,8 +74,7 @@ std::string withoutEmphasis(std::string_view text) {
     plain.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = std::min(text.find_first_not_of(text[at], at), text.size());
-        const bool emphasis =
-            text[at] == '*' || (text[at] == '_' && end - at < underscoreGap.size());
+        const bool emphasis = text[at] == '*' || (text[at] == '_' && end - at < gapWritten.size());
         if (!emphasis)
             plain.append(text.substr(at, end - at));
         at = end;
@@ -86,7 +83,7 @@ std::string withoutEmphasis(std::string_view text) {
 }
 
 // A text as the screens show it: GIFT's escapes undone, then read in the question's format.
-std::variant<std::string, Unplayable> shownText(TextFormat format, std::string_view text) {
+Playable<std::string> shownText(TextFormat format, std::string_view text) {
     std::string plain = gift::plainText(text);
     switch (format) {
     case TextFormat::Html: {
@@ -115,16 +112,16 @@ class ChoiceList {
   public:
     explicit ChoiceList(TextFormat format) : format(format) {}
 
-    // One choice as it stands after its mark, = for right and ~ for a choice with or without
+    // One choice as it stands after its mark, = for correct and ~ for a choice with or without
     // a weight; nothing when the choice leaves its question playable.
     std::optional<Unplayable> add(char mark, std::string_view choice);
-    std::variant<TwoChoices, Unplayable> two() const;
+    Playable<TwoChoices> two() const;
 
   private:
     TextFormat format;
     TwoChoices kept;
     int count = 0;
-    int rights = 0;
+    int corrects = 0;
 };
 
 std::optional<Unplayable> ChoiceList::add(char mark, std::string_view choice) {
@@ -132,37 +129,37 @@ std::optional<Unplayable> ChoiceList::add(char mark, std::string_view choice) {
     const std::size_t weightEnd = choice.starts_with('%') ? choice.find('%', 1) : npos;
     const std::optional<double> percent =
         weightEnd == npos ? std::nullopt : percentOf(choice.substr(1, weightEnd - 1));
-    bool right = mark == '=';
-    if (right && percent)
+    bool correct = mark == '=';
+    if (correct && percent)
         return Unplayable{"a weight after =, which Moodle shows as part of the word"};
-    if (!right && choice.starts_with('%')) {
+    if (!correct && choice.starts_with('%')) {
         if (!percent)
             return Unplayable{"a weight Velmora cannot read"};
         const ChoiceWeight weight = choiceWeight(*percent);
         if (weight == ChoiceWeight::PartMarks)
             return Unplayable{partMarks};
-        right = weight == ChoiceWeight::Right;
+        correct = weight == ChoiceWeight::Correct;
         choice.remove_prefix(weightEnd + 1);
     }
-    auto shown = shownText(format, choice.substr(0, findUnescaped(choice, "#")));
-    if (const auto* unplayable = std::get_if<Unplayable>(&shown))
-        return *unplayable;
+    auto shown = shownText(format, choice.substr(0, gift::escapes.find(choice, "#")));
+    if (!shown)
+        return shown.unplayable();
     // Moodle leaves out a choice with no words, as the empty piece its importer cuts before the
     // = of ~=was.
-    std::string word(trimmed(std::get<std::string>(shown)));
+    std::string word(trimmed(*shown));
     if (word.empty())
         return std::nullopt;
     if (count == 2)
         return Unplayable{"three or more choices"};
-    kept[count++] = {right, std::move(word)};
-    rights += right;
+    kept[count++] = {correct, std::move(word)};
+    corrects += correct;
     return std::nullopt;
 }
 
-std::variant<TwoChoices, Unplayable> ChoiceList::two() const {
-    if (rights == 0)
+Playable<TwoChoices> ChoiceList::two() const {
+    if (corrects == 0)
         return Unplayable{"no right answer"};
-    if (rights == 2)
+    if (corrects == 2)
         return Unplayable{"two right answers"};
     if (count < 2)
         return Unplayable{"no wrong answer"};
@@ -172,13 +169,13 @@ std::variant<TwoChoices, Unplayable> ChoiceList::two() const {
 // Where the general feedback starts: Moodle takes the last ####.
 std::size_t generalFeedback(std::string_view gap) {
     std::size_t last = npos;
-    for (std::size_t at = findUnescaped(gap, "####"); at != npos;
-         at = findUnescaped(gap, "####", at + 1))
+    for (std::size_t at = gift::escapes.find(gap, "####"); at != npos;
+         at = gift::escapes.find(gap, "####", at + 1))
         last = at;
     return last;
 }
 
-std::variant<TwoChoices, Unplayable> readChoices(TextFormat format, std::string_view gap) {
+Playable<TwoChoices> readChoices(TextFormat format, std::string_view gap) {
     gap = trimmed(gap);
     if (gap.empty())
         return Unplayable{"an essay question"};
@@ -186,10 +183,10 @@ std::variant<TwoChoices, Unplayable> readChoices(TextFormat format, std::string_
         return Unplayable{"a numerical question"};
     gap = gap.substr(0, generalFeedback(gap));
     // Moodle reads a gap as multiple choice only when it holds a ~.
-    if (findUnescaped(gap, "~") == npos) {
-        if (findUnescaped(gap, "=") != npos && findUnescaped(gap, "->") != npos)
+    if (gift::escapes.find(gap, "~") == npos) {
+        if (gift::escapes.find(gap, "=") != npos && gift::escapes.find(gap, "->") != npos)
             return Unplayable{"a matching question"};
-        if (isTrueOrFalse(trimmed(gap.substr(0, findUnescaped(gap, "#")))))
+        if (isTrueOrFalse(trimmed(gap.substr(0, gift::escapes.find(gap, "#")))))
             return Unplayable{"a true/false question"};
         return Unplayable{"a short-answer question"};
     }
@@ -213,43 +210,42 @@ struct SentenceAround {
     std::string afterGap;
 };
 
-std::variant<SentenceAround, Unplayable> sentenceAround(const GappedSentence& sentence) {
+Playable<SentenceAround> sentenceAround(const GappedSentence& sentence) {
     auto before = shownText(sentence.format, sentence.beforeGap);
-    if (const auto* unplayable = std::get_if<Unplayable>(&before))
-        return *unplayable;
+    if (!before)
+        return before.unplayable();
     auto after = shownText(sentence.format, sentence.afterGap);
-    if (const auto* unplayable = std::get_if<Unplayable>(&after))
-        return *unplayable;
-    std::string& textBefore = std::get<std::string>(before);
-    std::string& textAfter = std::get<std::string>(after);
+    if (!after)
+        return after.unplayable();
+    std::string& textBefore = *before;
+    std::string& textAfter = *after;
     // With the answers inside the sentence, underscores are the teacher's own text.
     if (!trimmed(textAfter).empty())
         return SentenceAround{std::move(textBefore), std::move(textAfter)};
     const auto gap = findUnderscoreGap(textBefore);
-    if (const auto* unplayable = std::get_if<Unplayable>(&gap))
-        return *unplayable;
-    const auto [start, end] = std::get<UnderscoreGap>(gap);
+    if (!gap)
+        return gap.unplayable();
+    const auto [start, end] = *gap;
     if (start == npos)
         return SentenceAround{std::move(textBefore), std::move(textAfter)};
     return SentenceAround{textBefore.substr(0, start), textBefore.substr(end) + textAfter};
 }
 } // namespace
 
-std::variant<TeacherQuestion, Unplayable> readGiftQuestion(std::string_view block) {
+Playable<TeacherQuestion> readGiftQuestion(std::string_view block) {
     const auto sentence = findGap(block);
-    if (const auto* unplayable = std::get_if<Unplayable>(&sentence))
-        return *unplayable;
-    const GappedSentence& gapped = std::get<GappedSentence>(sentence);
-    auto choices = readChoices(gapped.format, gapped.gap);
-    if (const auto* unplayable = std::get_if<Unplayable>(&choices))
-        return *unplayable;
-    auto around = sentenceAround(gapped);
-    if (const auto* unplayable = std::get_if<Unplayable>(&around))
-        return *unplayable;
-    auto& [first, second] = std::get<TwoChoices>(choices);
-    Choice& right = first.right ? first : second;
-    Choice& wrong = first.right ? second : first;
-    const auto& [beforeGap, afterGap] = std::get<SentenceAround>(around);
-    return gappedQuestion(beforeGap, afterGap, std::move(right.word), std::move(wrong.word),
-                          first.right ? Question::Side::Left : Question::Side::Right);
+    if (!sentence)
+        return sentence.unplayable();
+    auto choices = readChoices(sentence->format, sentence->gap);
+    if (!choices)
+        return choices.unplayable();
+    auto around = sentenceAround(*sentence);
+    if (!around)
+        return around.unplayable();
+    auto& [first, second] = *choices;
+    Choice& correct = first.correct ? first : second;
+    Choice& wrong = first.correct ? second : first;
+    const auto& [beforeGap, afterGap] = *around;
+    return gappedQuestion(beforeGap, afterGap, std::move(correct.word), std::move(wrong.word),
+                          first.correct ? Question::Side::Left : Question::Side::Right);
 }

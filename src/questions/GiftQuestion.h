@@ -3,8 +3,7 @@
 #include "questions/TeacherQuestion.h"
 
 #include <string_view>
-#include <variant>
 
 // Reads one question of a teacher's GIFT file (see splitGiftBlocks): a sentence with one gap
-// that offers one right and one wrong word.
-std::variant<TeacherQuestion, Unplayable> readGiftQuestion(std::string_view block);
+// that offers one correct and one wrong word.
+Playable<TeacherQuestion> readGiftQuestion(std::string_view block);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "questions/Escapes.h"
+
 #include <string>
 #include <string_view>
 
@@ -7,12 +9,7 @@
 // \n stands for a line break.
 namespace gift {
 
-// Whether the backslash before this character makes an escape.
-bool isEscaped(char character);
-
-// Where the first occurrence of the needle that is not part of an escape starts, looking from
-// `from` on; npos when there is none.
-std::size_t findUnescaped(std::string_view text, std::string_view needle, std::size_t from = 0);
+inline constexpr Escapes escapes{"~=#{}:\\n"};
 
 // The first = or ~ from `from` on that is not escaped: where a choice begins.
 std::size_t findChoiceMark(std::string_view text, std::size_t from = 0);
@@ -20,8 +17,5 @@ std::size_t findChoiceMark(std::string_view text, std::size_t from = 0);
 // The text as the screens show it: each escape replaced by its character, line breaks and tabs
 // by blanks, and every run of blanks made one, at either end too.
 std::string plainText(std::string_view text);
-
-// The text without blanks at either end.
-std::string_view trimmed(std::string_view text);
 
 } // namespace gift

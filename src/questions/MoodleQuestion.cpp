@@ -1,5 +1,6 @@
 #include "questions/MoodleQuestion.h"
 
+#include "questions/Blanks.h"
 #include "questions/ChoiceWeight.h"
 #include "questions/Cloze.h"
 #include "questions/HtmlText.h"
@@ -15,31 +16,31 @@
 #include <vector>
 
 namespace {
-using Read = std::variant<TeacherQuestion, Unplayable>;
+using Read = Playable<TeacherQuestion>;
 constexpr auto npos = std::string_view::npos;
 
 // Pieces of a text in one format, each as the screens show it.
 template <std::size_t count>
-std::variant<std::array<std::string, count>, Unplayable>
+Playable<std::array<std::string, count>>
 shownPieces(const std::array<std::string_view, count>& written, bool html) {
     std::array<std::string, count> pieces;
     for (std::size_t index = 0; index < count; ++index) {
         auto text = shownText(written[index], html);
-        if (const auto* unplayable = std::get_if<Unplayable>(&text))
-            return *unplayable;
-        pieces[index] = std::move(std::get<std::string>(text));
+        if (!text)
+            return text.unplayable();
+        pieces[index] = std::move(*text);
     }
     return pieces;
 }
 
-// The side of the right word: where Moodle shuffles the two words, one fixed by the question's
+// The side of the correct word: where Moodle shuffles the two words, one fixed by the question's
 // texts; otherwise where the file puts it.
-Read placed(Read question, bool shuffled, bool rightFirst) {
-    if (auto* playable = std::get_if<TeacherQuestion>(&question))
-        playable->correctSide =
-            shuffled     ? shuffledSide(playable->stem, playable->correctWord, playable->wrongWord)
-            : rightFirst ? Question::Side::Left
-                         : Question::Side::Right;
+Read placed(Read question, bool shuffled, bool correctFirst) {
+    if (question)
+        question->correctSide =
+            shuffled ? shuffledSide(question->stem, question->correctWord, question->wrongWord)
+            : correctFirst ? Question::Side::Left
+                           : Question::Side::Right;
     return question;
 }
 
@@ -51,11 +52,11 @@ struct Gapped {
 
 // A multiple-choice question's sentence holds its gap as a run of three or more underscores,
 // or else ends with it, a word apart.
-std::variant<Gapped, Unplayable> underscoreGap(std::string& sentence) {
+Playable<Gapped> underscoreGap(std::string& sentence) {
     const auto gap = findUnderscoreGap(sentence);
-    if (const auto* unplayable = std::get_if<Unplayable>(&gap))
-        return *unplayable;
-    const auto [start, end] = std::get<UnderscoreGap>(gap);
+    if (!gap)
+        return gap.unplayable();
+    const auto [start, end] = *gap;
     if (start == npos) {
         sentence += ' ';
         return Gapped{sentence, {}};
@@ -71,44 +72,44 @@ Read readMultichoice(const xmlNode* question) {
     // Moodle saves no answer whose text is blank.
     std::vector<const xmlNode*> answers = childElements(question, "answer");
     std::erase_if(answers, [](const xmlNode* answer) {
-        return moodleTrimmed(textOf(childElement(answer, "text"))).empty();
+        return trimmed(textOf(childElement(answer, "text"))).empty();
     });
     if (answers.size() > 2)
         return Unplayable{"three or more choices"};
     if (answers.size() < 2)
         return Unplayable{"fewer than two choices"};
     std::string words[2];
-    bool right[2] = {};
+    bool correct[2] = {};
     for (std::size_t index = 0; index < 2; ++index) {
         // Moodle takes an answer without a fraction as wrong.
         const std::string fraction = attributeOf(answers[index], "fraction");
         const std::optional<double> percent =
-            moodleTrimmed(fraction).empty() ? 0.0 : percentOf(moodleTrimmed(fraction));
+            trimmed(fraction).empty() ? 0.0 : percentOf(trimmed(fraction));
         if (!percent)
             return Unplayable{"a weight Velmora cannot read"};
         if (choiceWeight(*percent) == ChoiceWeight::PartMarks)
             return Unplayable{partMarks};
-        right[index] = choiceWeight(*percent) == ChoiceWeight::Right;
+        correct[index] = choiceWeight(*percent) == ChoiceWeight::Correct;
         const MoodleText stored = moodleTextOf(answers[index], sentence.html);
         auto word = shownText(stored.text, stored.html);
-        if (const auto* unplayable = std::get_if<Unplayable>(&word))
-            return *unplayable;
-        words[index] = std::move(std::get<std::string>(word));
+        if (!word)
+            return word.unplayable();
+        words[index] = std::move(*word);
     }
-    if (right[0] == right[1])
-        return Unplayable{right[0] ? "two right answers" : "no right answer"};
+    if (correct[0] == correct[1])
+        return Unplayable{correct[0] ? "two right answers" : "no right answer"};
 
     auto shown = shownText(sentence.text, sentence.html);
-    if (const auto* unplayable = std::get_if<Unplayable>(&shown))
-        return *unplayable;
-    const auto gap = underscoreGap(std::get<std::string>(shown));
-    if (const auto* unplayable = std::get_if<Unplayable>(&gap))
-        return *unplayable;
-    const auto [before, after] = std::get<Gapped>(gap);
-    const bool rightFirst = right[0];
-    return placed(gappedQuestion(before, after, std::move(words[rightFirst ? 0 : 1]),
-                                 std::move(words[rightFirst ? 1 : 0]), Question::Side::Left),
-                  moodleYes(question, "shuffleanswers", false), rightFirst);
+    if (!shown)
+        return shown.unplayable();
+    const auto gap = underscoreGap(*shown);
+    if (!gap)
+        return gap.unplayable();
+    const auto [before, after] = *gap;
+    const bool correctFirst = correct[0];
+    return placed(gappedQuestion(before, after, std::move(words[correctFirst ? 0 : 1]),
+                                 std::move(words[correctFirst ? 1 : 0]), Question::Side::Left),
+                  moodleYes(question, "shuffleanswers", false), correctFirst);
 }
 
 // Moodle finds the gap in the text as stored, then shows each piece of it in the text's format:
@@ -116,21 +117,21 @@ Read readMultichoice(const xmlNode* question) {
 Read readClozeQuestion(const xmlNode* question) {
     const MoodleText stored = moodleTextOf(childElement(question, "questiontext"));
     const auto cloze = readCloze(stored.text);
-    if (const auto* unplayable = std::get_if<Unplayable>(&cloze))
-        return *unplayable;
-    const auto& gap = std::get<ClozeGap>(cloze);
+    if (!cloze)
+        return cloze.unplayable();
+    const ClozeGap& gap = *cloze;
     auto pieces =
-        shownPieces<4>({gap.beforeGap, gap.afterGap, gap.rightWord, gap.wrongWord}, stored.html);
-    if (const auto* unplayable = std::get_if<Unplayable>(&pieces))
-        return *unplayable;
-    auto& [before, after, right, wrong] = std::get<0>(pieces);
+        shownPieces<4>({gap.beforeGap, gap.afterGap, gap.correctWord, gap.wrongWord}, stored.html);
+    if (!pieces)
+        return pieces.unplayable();
+    auto& [before, after, correct, wrong] = *pieces;
     return placed(
-        gappedQuestion(before, after, std::move(right), std::move(wrong), Question::Side::Left),
-        gap.shuffled, gap.rightFirst);
+        gappedQuestion(before, after, std::move(correct), std::move(wrong), Question::Side::Left),
+        gap.shuffled, gap.correctFirst);
 }
 
 // The [[n]] gaps of a gapselect or ddwtos question's text: where each stands and which choice
-// is right in it.
+// is correct in it.
 struct ChoiceGap {
     std::size_t start;
     std::size_t end;
@@ -180,20 +181,20 @@ KeptChoices keptChoices(const xmlNode* question, std::string_view element) {
     KeptChoices choices;
     for (const xmlNode* choice : childElements(question, element)) {
         std::string text = textOf(childElement(choice, "text"));
-        if (moodleTrimmed(text).empty()) {
+        if (trimmed(text).empty()) {
             choices.keptAs.emplace_back();
             continue;
         }
         const xmlNode* group = childElement(choice, "group");
         choices.keptAs.emplace_back(choices.kept.size());
         choices.kept.push_back(
-            {std::move(text), group ? std::string(moodleTrimmed(textOf(group))) : "1"});
+            {std::move(text), group ? std::string(trimmed(textOf(group))) : "1"});
     }
     return choices;
 }
 
 // gapselect and ddwtos: the choices are <selectoption> or <dragbox> elements, each in a group;
-// a gap [[n]] has choice n right and offers its group. Moodle finds the gap in the text as
+// a gap [[n]] has choice n correct and offers its group. Moodle finds the gap in the text as
 // stored and shuffles the choices unless told not to.
 Read readChoiceGap(const xmlNode* question, std::string_view choiceElement) {
     const MoodleText stored = moodleTextOf(childElement(question, "questiontext"));
@@ -204,32 +205,32 @@ Read readChoiceGap(const xmlNode* question, std::string_view choiceElement) {
         return Unplayable{"more than one gap"};
     const ChoiceGap& gap = gaps.front();
     const KeptChoices choices = keptChoices(question, choiceElement);
-    const std::optional<std::size_t> right = choices.namedBy(gap.choice);
-    if (!right)
+    const std::optional<std::size_t> correct = choices.namedBy(gap.choice);
+    if (!correct)
         return Unplayable{"the gap names a choice that is not there"};
     std::vector<std::size_t> offered;
     for (std::size_t index = 0; index < choices.kept.size(); ++index)
-        if (choices.kept[index].group == choices.kept[*right].group)
+        if (choices.kept[index].group == choices.kept[*correct].group)
             offered.push_back(index);
     if (offered.size() > 2)
         return Unplayable{"three or more choices"};
     if (offered.size() < 2)
         return Unplayable{"fewer than two choices"};
-    const std::size_t wrong = offered[0] == *right ? offered[1] : offered[0];
+    const std::size_t wrong = offered[0] == *correct ? offered[1] : offered[0];
     const std::string_view whole = stored.text;
     auto sentence =
         shownPieces<2>({whole.substr(0, gap.start), whole.substr(gap.end)}, stored.html);
-    if (const auto* unplayable = std::get_if<Unplayable>(&sentence))
-        return *unplayable;
+    if (!sentence)
+        return sentence.unplayable();
     // The choices' texts are HTML, whatever the question's text is in.
-    auto words = shownPieces<2>({choices.kept[*right].text, choices.kept[wrong].text}, true);
-    if (const auto* unplayable = std::get_if<Unplayable>(&words))
-        return *unplayable;
-    auto& [before, after] = std::get<0>(sentence);
-    auto& [rightWord, wrongWord] = std::get<0>(words);
-    return placed(gappedQuestion(before, after, std::move(rightWord), std::move(wrongWord),
+    auto words = shownPieces<2>({choices.kept[*correct].text, choices.kept[wrong].text}, true);
+    if (!words)
+        return words.unplayable();
+    auto& [before, after] = *sentence;
+    auto& [correctWord, wrongWord] = *words;
+    return placed(gappedQuestion(before, after, std::move(correctWord), std::move(wrongWord),
                                  Question::Side::Left),
-                  moodleYes(question, "shuffleanswers", true), *right < wrong);
+                  moodleYes(question, "shuffleanswers", true), *correct < wrong);
 }
 
 // Why each other kind of question is left out, in the words of Moodle's question bank.
@@ -257,7 +258,7 @@ constexpr OtherKind otherKinds[] = {
 };
 } // namespace
 
-std::variant<TeacherQuestion, Unplayable> readMoodleQuestion(const xmlNode* question) {
+Playable<TeacherQuestion> readMoodleQuestion(const xmlNode* question) {
     const std::string type = attributeOf(question, "type");
     if (type == "multichoice")
         return readMultichoice(question);

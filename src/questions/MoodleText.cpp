@@ -1,23 +1,16 @@
 #include "questions/MoodleText.h"
 
+#include "questions/Blanks.h"
 #include "questions/HtmlText.h"
 #include "questions/XmlDocument.h"
-
-std::string_view moodleTrimmed(std::string_view text) {
-    constexpr std::string_view blanks = " \t\n\r\v";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == text.npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 MoodleText moodleTextOf(const xmlNode* holder, bool unnamedIsHtml) {
     const std::string format = attributeOf(holder, "format");
     return {textOf(childElement(holder, "text")),
-            format.empty() ? unnamedIsHtml : moodleTrimmed(format) != "plain_text"};
+            format.empty() ? unnamedIsHtml : trimmed(format) != "plain_text"};
 }
 
-std::variant<std::string, Unplayable> shownText(std::string_view text, bool html) {
+Playable<std::string> shownText(std::string_view text, bool html) {
     // Most pieces beside a gap, and most words, hold neither markup, an entity nor a
     // non-breaking space: as HTML they show as written, but for their runs of blanks, which every
     // question's texts merge anyway. XML's text is UTF-8 already, as the HTML parser makes it.
@@ -34,6 +27,6 @@ bool moodleYes(const xmlNode* parent, std::string_view name, bool absent) {
     if (!element)
         return absent;
     const std::string value = textOf(element);
-    const std::string_view said = moodleTrimmed(value);
+    const std::string_view said = trimmed(value);
     return !said.empty() && said != "false" && said != "0";
 }

@@ -5,13 +5,8 @@
 #include <libxml/tree.h>
 #include <string>
 #include <string_view>
-#include <variant>
 
 // How Moodle's importer reads the parts that every kind of question in its XML shares.
-
-// The text without the blanks that PHP's trim takes off either end, by which Moodle tells a
-// blank answer or choice: blanks, tabs and line ends, but not a non-breaking space.
-std::string_view moodleTrimmed(std::string_view text);
 
 // A <text> as stored, and whether Moodle shows it as HTML, which it does in every format but
 // plain text.
@@ -25,7 +20,7 @@ struct MoodleText {
 MoodleText moodleTextOf(const xmlNode* holder, bool unnamedIsHtml = true);
 
 // A text, or a piece of one, as the screens show it.
-std::variant<std::string, Unplayable> shownText(std::string_view text, bool html);
+Playable<std::string> shownText(std::string_view text, bool html);
 
 // Moodle's yes or no in a child element: anything but "false", "0" or nothing is yes, and
 // `absent` stands where there is no such element, as each kind of question has its own.

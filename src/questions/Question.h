@@ -9,7 +9,7 @@
 // One gapped sentence with its two candidate words and the sentence filled in with each. Every
 // text is shown exactly as it stands here, blanks at either end included.
 struct Question {
-    // The box the right word is shown in. The built-in banks always have it on the left; a
+    // The box the correct word is shown in. The built-in banks always have it on the left; a
     // teacher's file shows the words in the order the teacher wrote them.
     enum class Side { Left, Right };
 

@@ -18,10 +18,10 @@ void mixIn(std::uint64_t& hash, std::string_view text) {
 }
 } // namespace
 
-Question::Side shuffledSide(std::string_view stem, std::string_view rightWord,
+Question::Side shuffledSide(std::string_view stem, std::string_view correctWord,
                             std::string_view wrongWord) {
     std::uint64_t hash = fnvOffset;
-    for (std::string_view text : {stem, rightWord, wrongWord})
+    for (std::string_view text : {stem, correctWord, wrongWord})
         mixIn(hash, text);
     return hash >> 63 ? Question::Side::Right : Question::Side::Left;
 }

@@ -1,32 +1,11 @@
 #include "questions/TeacherQuestion.h"
 
+#include "questions/Blanks.h"
+#include "questions/Gap.h"
+
 #include <algorithm>
 
 namespace {
-// How the screens show the gap, as in the built-in banks.
-constexpr std::string_view gapShown = ".....";
-constexpr std::string_view blanks = " \t\n\r\v\f";
-
-// The text with each run of blanks, tabs and line breaks made one blank, at either end too.
-std::string blanksMerged(std::string_view text) {
-    std::string merged;
-    merged.reserve(text.size());
-    for (char character : text) {
-        if (blanks.find(character) == blanks.npos)
-            merged += character;
-        else if (merged.empty() || merged.back() != ' ')
-            merged += ' ';
-    }
-    return merged;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == text.npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') + 1 - first);
-}
-
 // Marks that are written straight after a word, so the gap takes no blank before them.
 bool attachesToWordBefore(std::string_view text) {
     for (std::string_view mark : {".", ",", ";", ":", "!", "?", ")", "]", "}", "…", "”", "’"})
@@ -63,16 +42,16 @@ struct Sentence {
 };
 } // namespace
 
-std::variant<TeacherQuestion, Unplayable>
-gappedQuestion(std::string_view beforeGap, std::string_view afterGap, std::string rightWord,
-               std::string wrongWord, Question::Side rightSide) {
-    const std::string right(trimmed(blanksMerged(rightWord)));
+Playable<TeacherQuestion> gappedQuestion(std::string_view beforeGap, std::string_view afterGap,
+                                         std::string correctWord, std::string wrongWord,
+                                         Question::Side correctSide) {
+    const std::string correct(trimmed(blanksMerged(correctWord)));
     const std::string wrong(trimmed(blanksMerged(wrongWord)));
-    if (right.empty())
+    if (correct.empty())
         return Unplayable{"no right answer"};
     if (wrong.empty())
         return Unplayable{"no wrong answer"};
-    if (right == wrong)
+    if (correct == wrong)
         return Unplayable{"the two choices are the same"};
 
     // The teacher's blanks beside the gap are kept, except before marks that follow a word;
@@ -91,21 +70,20 @@ gappedQuestion(std::string_view beforeGap, std::string_view afterGap, std::strin
 
     TeacherQuestion question;
     question.stem = filled.filledIn(gapShown);
-    question.correctSentence = filled.filledIn(right);
+    question.correctSentence = filled.filledIn(correct);
     question.wrongSentence = filled.filledIn(wrong);
-    question.correctWord = right;
+    question.correctWord = correct;
     question.wrongWord = wrong;
-    question.correctSide = rightSide;
+    question.correctSide = correctSide;
     return question;
 }
 
-std::variant<UnderscoreGap, Unplayable> findUnderscoreGap(std::string_view sentence) {
-    static constexpr std::string_view run = "___";
-    const std::size_t start = sentence.find(run);
+Playable<UnderscoreGap> findUnderscoreGap(std::string_view sentence) {
+    const std::size_t start = sentence.find(gapWritten);
     if (start == sentence.npos)
         return UnderscoreGap{start, start};
     const std::size_t end = std::min(sentence.find_first_not_of('_', start), sentence.size());
-    if (sentence.find(run, end) != sentence.npos)
+    if (sentence.find(gapWritten, end) != sentence.npos)
         return Unplayable{"more than one gap: two runs of ___"};
     return UnderscoreGap{start, end};
 }

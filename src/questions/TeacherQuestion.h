@@ -1,10 +1,10 @@
 #pragma once
 
+#include "questions/Playable.h"
 #include "questions/Question.h"
 
 #include <string>
 #include <string_view>
-#include <variant>
 
 // A teacher's question that Velmora can play, with its texts as the screens show them.
 struct TeacherQuestion {
@@ -16,11 +16,6 @@ struct TeacherQuestion {
     Question::Side correctSide = Question::Side::Left;
 };
 
-// Why Velmora cannot play a question, in words a teacher understands.
-struct Unplayable {
-    std::string_view why;
-};
-
 // Where a sentence written whole, with its answers elsewhere, has its gap: Moodle writes a gap
 // as one run of three or more underscores. `start` is npos where the sentence has no such run.
 struct UnderscoreGap {
@@ -28,7 +23,7 @@ struct UnderscoreGap {
     std::size_t end;
 };
 // The run of underscores that is the sentence's gap; unplayable where there are two or more.
-std::variant<UnderscoreGap, Unplayable> findUnderscoreGap(std::string_view sentence);
+Playable<UnderscoreGap> findUnderscoreGap(std::string_view sentence);
 
 // The question a sentence with one gap and two words makes, whatever format the teacher's file
 // is in. Every reader hands its texts in the same way, so that a question reads the same
@@ -47,6 +42,6 @@ std::variant<UnderscoreGap, Unplayable> findUnderscoreGap(std::string_view sente
 //
 // Unplayable when a word is empty, when both words are the same, or when there is nothing but
 // the gap.
-std::variant<TeacherQuestion, Unplayable>
-gappedQuestion(std::string_view beforeGap, std::string_view afterGap, std::string rightWord,
-               std::string wrongWord, Question::Side rightSide);
+Playable<TeacherQuestion> gappedQuestion(std::string_view beforeGap, std::string_view afterGap,
+                                         std::string correctWord, std::string wrongWord,
+                                         Question::Side correctSide);

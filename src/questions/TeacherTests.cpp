@@ -71,8 +71,7 @@ void Dealer::dealCategory(const std::vector<ReadQuestion*>& playable) {
     while (fits && next < playable.size() &&
            fitting.size() < played(fitting.size() + playable.size() - next)) {
         ReadQuestion& read = *playable[next++];
-        if (std::optional<std::string> misfit =
-                fits(shown(std::get<TeacherQuestion>(read.question))))
+        if (std::optional<std::string> misfit = fits(shown(*read.question)))
             findings.push_back({read.line, std::move(*misfit)});
         else
             fitting.push_back(&read);
@@ -93,7 +92,7 @@ void Dealer::closeTest(std::span<ReadQuestion* const> test) {
     }
     DealtTest& kept = offered.emplace_back(DealtTest{test.front()->category, {}});
     for (ReadQuestion* read : test)
-        kept.questions.push_back(&std::get<TeacherQuestion>(read->question));
+        kept.questions.push_back(&*read->question);
 }
 
 // The class report heads a column with each title, so no two tests of a file may share one.
@@ -133,8 +132,8 @@ TeacherTests dealTeacherTests(std::vector<ReadQuestion> questions,
     std::vector<ReadQuestion*> category;
     for (std::size_t index = 0; index < questions.size(); ++index) {
         ReadQuestion& read = questions[index];
-        if (const auto* unplayable = std::get_if<Unplayable>(&read.question))
-            result.leftOut.push_back({read.line, std::string(unplayable->why)});
+        if (!read.question)
+            result.leftOut.push_back({read.line, std::string(read.question.unplayable().why)});
         else
             category.push_back(&read);
         if (index + 1 == questions.size() || questions[index + 1].category != read.category)

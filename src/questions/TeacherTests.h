@@ -7,7 +7,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 // Why a question does not fit its controls on the screen ("the sentence is too wide"), or
@@ -20,7 +19,7 @@ using FitCheck = std::function<std::optional<std::string>(const Question&)>;
 struct ReadQuestion {
     int line;
     int category;
-    std::variant<TeacherQuestion, Unplayable> question;
+    Playable<TeacherQuestion> question;
 };
 
 // What a teacher's file holds: up to five tests of one to ten questions that Velmora plays, in

@@ -5,31 +5,41 @@
 #include <algorithm>
 
 namespace {
-constexpr int fullMark = 100;
-
-// The comment after one, two, three, and four or more mistakes. In a test of ten these are the
-// comments of the scores 90, 80, 70 and below 70; in a shorter test one mistake costs more
-// points, but the pupil is told the same about it.
-constexpr const char* commentsForMistakes[] = {
-    " You almost did it, be more careful next time . ",
-    " The result is not very bad,but you have to do more practices. ",
-    " I think there are some question you need to ask for help ",
-    " The result is not acceptable, get some help right away . ",
+// The comment on a test with mistakes, by the fewest mistakes it is given for: in a test of ten
+// these are the comments of the scores 90, 80, 70 and below 70; in a shorter test one mistake
+// costs more points, but the pupil is told the same about it.
+struct MistakesComment {
+    int fewestMistakes;
+    std::string_view comment;
+};
+constexpr MistakesComment commentsForMistakes[] = {
+    {1, " You almost did it, be more careful next time . "},
+    {2, " The result is not very bad,but you have to do more practices. "},
+    {3, " I think there are some question you need to ask for help "},
+    {4, " The result is not acceptable, get some help right away . "},
 };
 } // namespace
 
 void TestScreen::chooseComment() {
     if (quiz.mistakes == 0) {
         if (testNumber == TestNumber(1)) {
-            lblComment->setCaption(" Congratulation ! you are awarded with a smiley face. ");
+            showComment(" Congratulation ! you are awarded with a smiley face. ");
             navigation.award(testNumber);
         } else {
-            lblComment->setCaption(" Excellent ! Click here to claim a smiley face. ");
+            showComment(" Excellent ! Click here to claim a smiley face. ");
         }
         return;
     }
-    const int row = std::min(quiz.mistakes, int(std::size(commentsForMistakes))) - 1;
-    lblComment->setCaption(commentsForMistakes[row]);
+    const auto row =
+        std::ranges::find_if(commentsForMistakes, [&](const MistakesComment& candidate) {
+            return quiz.mistakes < candidate.fewestMistakes;
+        });
+    showComment(std::prev(row)->comment);
+}
+
+void TestScreen::showComment(std::string_view comment) {
+    quiz.comment = comment;
+    lblComment->setCaption(QString::fromUtf8(comment.data(), qsizetype(comment.size())));
 }
 
 void TestScreen::claimAward() {

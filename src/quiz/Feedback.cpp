@@ -10,8 +10,8 @@ namespace {
 // The feedback of a pick, whole. tmrR ticks every 200 ms from the pick, which is step 1, and each
 // tick runs the next step. The judging step starts four tones one after another on TimerSound:
 // each tone's tick ends it and starts the next, while tmrR ticks on, so step 32 comes during the
-// tones; the last tone's end shows lblNext, 6.4 s after a right pick and 6.7 s after a wrong one.
-enum class Action { Show, Hide, ReadRightSentence, Judge, DarkenLamps };
+// tones; the last tone's end shows lblNext, 6.4 s after a correct pick and 6.7 s after a wrong one.
+enum class Action { Show, Hide, OfferCorrectSentence, Judge, DarkenLamps };
 struct Step {
     int step;
     Action action;
@@ -23,11 +23,11 @@ constexpr Step feedback[] = {
     {6, Action::Show, "lblCheck"},
     {8, Action::Hide, "lblCheck"},
     {12, Action::Show, "lblR"}, // 2.2 s: the verdict
-    {20, Action::Hide, "lblR"}, // 3.8 s: the right sentence
+    {20, Action::Hide, "lblR"}, // 3.8 s: the correct sentence
     {20, Action::Show, "lblP"},
     {20, Action::Hide, "lblWrong"},
     {20, Action::Show, "lblCorrect"},
-    {20, Action::ReadRightSentence},
+    {20, Action::OfferCorrectSentence},
     {26, Action::Show, "Line1"},
     {27, Action::Hide, "Line1"},
     {27, Action::Show, "Line2"},
@@ -37,9 +37,9 @@ constexpr Step feedback[] = {
 };
 constexpr int lastStep = std::end(feedback)[-1].step;
 
-// The judging step's four tones, in Hz and ms: 600 ms in all after a right pick, 900 ms after a
+// The judging step's four tones, in Hz and ms: 600 ms in all after a correct pick, 900 ms after a
 // wrong one.
-constexpr TestScreen::Tone rightTones[] = {
+constexpr TestScreen::Tone correctTones[] = {
     {3919.95, 100}, {880.0 / 2, 200}, {3919.95, 100}, {880.0 / 2, 200}};
 constexpr TestScreen::Tone wrongTones[] = {
     {523.0 / 8, 400}, {523.0 / 8, 50}, {523.0 / 8, 400}, {523.0 / 8, 50}};
@@ -60,19 +60,20 @@ void TestScreen::txtN_Click() {
 }
 
 void TestScreen::pick(Question::Side side) {
-    const bool right = side == quiz.rightWordSide;
-    keepAnswer(bank[std::size_t(quiz.question - 1)], side, right);
+    const bool correct = side == quiz.correctWordSide;
+    keepAnswer(bank[std::size_t(quiz.question - 1)], side, correct);
     stepCount = 1;
     txtY->setEnabled(false);
     txtN->setEnabled(false);
     tmrR->setEnabled(true);
-    quiz.verdict = right ? Verdict::Correct : Verdict::WrongAnswer;
-    lblR->setCaption(right ? "Correct" : "Wrong answer");
-    const int points = scoreAfter(quiz.rightAnswers + 1, questionCount()) - quiz.score;
-    lblP->setCaption(right ? QStringLiteral("You have earned %1 points").arg(points)
-                           : QStringLiteral("The correct answer is "));
+    quiz.verdict = correct ? Verdict::Correct : Verdict::WrongAnswer;
+    lblR->setCaption(correct ? "Correct" : "Wrong answer");
+    const int points = scoreAfter(quiz.correctAnswers + 1, questionCount()) - quiz.score;
+    lblP->setCaption(correct ? QStringLiteral("You have earned %1 points").arg(points)
+                             : QStringLiteral("The correct answer is "));
     lblQuestion->setVisible(false);
-    (right ? lblCorrect : lblWrong)->setVisible(true);
+    (correct ? lblCorrect : lblWrong)->setVisible(true);
+    quiz.toRead = correct ? OnScreen::CorrectSentence : OnScreen::WrongSentence;
 }
 
 void TestScreen::tmrR_Timer() {
@@ -85,8 +86,9 @@ void TestScreen::tmrR_Timer() {
         case Action::Hide:
             stepControls[i]->setVisible(feedback[i].action == Action::Show);
             break;
-        case Action::ReadRightSentence:
-            readAloud(rightSentenceToSay());
+        case Action::OfferCorrectSentence:
+            quiz.toRead = OnScreen::CorrectSentence;
+            readAloud(correctSentenceToSay());
             break;
         case Action::Judge:
             judge();
@@ -105,10 +107,10 @@ void TestScreen::tmrR_Timer() {
 
 void TestScreen::judge() {
     if (quiz.verdict == Verdict::Correct) {
-        quiz.score = scoreAfter(++quiz.rightAnswers, questionCount());
+        quiz.score = scoreAfter(++quiz.correctAnswers, questionCount());
         lblScore->setCaption(QString::number(quiz.score));
         Shape2->setFillStyle(FillStyle::Solid);
-        tonesLeft = rightTones;
+        tonesLeft = correctTones;
     } else {
         ++quiz.mistakes;
         lblMistake->setCaption(QString::number(quiz.mistakes));

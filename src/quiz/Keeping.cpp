@@ -14,19 +14,19 @@ void TestScreen::startAttempt() {
                .answers = {}};
 }
 
-void TestScreen::keepAnswer(const Question& question, Question::Side picked, bool right) {
-    const bool rightWordOnTheLeft = question.correctSide == Question::Side::Left;
-    const std::string_view left = rightWordOnTheLeft ? question.correctWord : question.wrongWord;
+void TestScreen::keepAnswer(const Question& question, Question::Side picked, bool correct) {
+    const bool correctWordOnTheLeft = question.correctSide == Question::Side::Left;
+    const std::string_view left = correctWordOnTheLeft ? question.correctWord : question.wrongWord;
     const std::string_view rightBox =
-        rightWordOnTheLeft ? question.wrongWord : question.correctWord;
+        correctWordOnTheLeft ? question.wrongWord : question.correctWord;
     attempt.answers.push_back(
         {.sentence = text(question.stem),
          .left = text(left),
          .right = text(rightBox),
          .correct = text(question.correctWord),
          .picked = text(picked == Question::Side::Left ? left : rightBox),
-         .ok = right,
-         .score = scoreAfter(quiz.rightAnswers + (right ? 1 : 0), questionCount())});
+         .ok = correct,
+         .score = scoreAfter(quiz.correctAnswers + (correct ? 1 : 0), questionCount())});
     // The last answer ends the test: the pupil may walk away before the comment.
     if (int(attempt.answers.size()) == questionCount())
         keepAttempt();

@@ -15,11 +15,12 @@ void TestScreen::txtQ_Change() {
 }
 
 void TestScreen::present(const Question& question, bool last) {
-    quiz.rightWordSide = question.correctSide;
-    const bool rightWordOnTheLeft = quiz.rightWordSide == Question::Side::Left;
-    txtY->setText(shown(rightWordOnTheLeft ? question.correctWord : question.wrongWord));
-    txtN->setText(shown(rightWordOnTheLeft ? question.wrongWord : question.correctWord));
+    quiz.correctWordSide = question.correctSide;
+    const bool correctWordOnTheLeft = quiz.correctWordSide == Question::Side::Left;
+    txtY->setText(shown(correctWordOnTheLeft ? question.correctWord : question.wrongWord));
+    txtN->setText(shown(correctWordOnTheLeft ? question.wrongWord : question.correctWord));
     lblQuestion->setVisible(true);
+    quiz.toRead = OnScreen::Question;
     lblQuestion->setCaption(shown(question.stem));
     lblCorrect->setCaption(shown(question.correctSentence));
     lblWrong->setCaption(shown(question.wrongSentence));

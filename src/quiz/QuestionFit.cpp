@@ -1,6 +1,7 @@
 #include "quiz/QuestionFit.h"
 
 #include "forms/Forms.h"
+#include "questions/Blanks.h"
 #include "shell/TextFit.h"
 
 #include <algorithm>
@@ -21,7 +22,9 @@ struct QuestionControls {
 std::optional<std::string> whyTextDoesNotFit(const TextFit& fit, std::string_view text,
                                              const char* what) {
     const QString shown = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    const QString quoted = QStringLiteral("%1 \"%2\"").arg(what, shown.trimmed());
+    const std::string_view bare = trimmed(text);
+    const QString quoted = QStringLiteral("%1 \"%2\"")
+                               .arg(what, QString::fromUtf8(bare.data(), qsizetype(bare.size())));
     if (const std::optional<char32_t> missing = fit.missingCharacter(shown))
         return QStringLiteral("%1 has \"%2\" (U+%3), which the screen's face cannot draw")
             .arg(quoted, QString::fromUcs4(&*missing, 1),

@@ -55,7 +55,7 @@ void TestScreen::Form_Load() {
     lblComment->setVisible(true);
     txtY->setEnabled(false);
     txtN->setEnabled(false);
-    lblComment->setCaption(" This is a small test created by Tovrin. Click here to start.");
+    showComment(" This is a small test created by Tovrin. Click here to start.");
     shell.centre(*this);
 }
 
@@ -116,6 +116,7 @@ void TestScreen::endTest() {
     lblCorrect->setVisible(false);
     lblWrong->setVisible(false);
     lblComment->setVisible(true);
+    quiz.toRead = OnScreen::Comment;
     chooseComment();
     readAloud(commentToSay());
 }

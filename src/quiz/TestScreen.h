@@ -16,8 +16,8 @@ class Control;
 class Navigation;
 class PortIo;
 
-// frm1 … frm5: one test of up to ten questions. The five screens differ only in their question
-// bank and in how a full mark is rewarded.
+// frm1 … frm5: one test of up to ten questions. The five screens differ in their name, their
+// form (its title and window colour), their question bank, and in how a full mark is rewarded.
 class TestScreen final : public Screen {
     Q_OBJECT
   public:
@@ -59,16 +59,17 @@ class TestScreen final : public Screen {
 
     // The assessment.
     void chooseComment();
+    void showComment(std::string_view comment);
     void claimAward();
 
     // The teacher's record.
     void startAttempt();
-    void keepAnswer(const Question& question, Question::Side picked, bool right);
+    void keepAnswer(const Question& question, Question::Side picked, bool correct);
     void keepAttempt();
 
     // Reading aloud.
     std::string questionToSay() const;
-    std::string rightSentenceToSay() const;
+    std::string correctSentenceToSay() const;
     std::string commentToSay() const;
     void readAloud(const std::string& text);
     void sayAgain();

@@ -80,18 +80,18 @@ struct Harness {
         clickThroughWindow(screen.label("lblComment"));
         return screen;
     }
-    void pick(TestScreen& screen, bool right) {
-        clickThroughWindow(screen.textBox(right ? "txtY" : "txtN"));
+    void pick(TestScreen& screen, bool correct) {
+        clickThroughWindow(screen.textBox(correct ? "txtY" : "txtN"));
     }
     // Picks a word and waits out the whole feedback, tones included, on the manual clock.
-    void answer(TestScreen& screen, bool right) {
-        pick(screen, right);
+    void answer(TestScreen& screen, bool correct) {
+        pick(screen, correct);
         clock.advance(7000);
     }
-    // Answers every question of a test, the first `rightAnswers` of them rightly, and ends it.
-    void takeTest(TestScreen& screen, int rightAnswers, int questions = int(longestTest)) {
+    // Answers every question of a test, the first `correctAnswers` of them correctly, and ends it.
+    void takeTest(TestScreen& screen, int correctAnswers, int questions = int(longestTest)) {
         for (int question = 1; question <= questions; ++question) {
-            answer(screen, question <= rightAnswers);
+            answer(screen, question <= correctAnswers);
             clickThroughWindow(screen.label("lblNext"));
         }
     }

@@ -22,9 +22,9 @@ using namespace std::chrono_literals;
 namespace {
 constexpr int judgingMs = 5800; // the first tone starts here, after the pick
 constexpr int firstToneMs = judgingMs + 50;
-// Within the fourth tone: right 6200 ... 6400 ms, wrong 6650 ... 6700 ms after the pick.
-constexpr int lastToneMs(bool right) {
-    return right ? 6300 : 6680;
+// Within the fourth tone: correct 6200 ... 6400 ms, wrong 6650 ... 6700 ms after the pick.
+constexpr int lastToneMs(bool correct) {
+    return correct ? 6300 : 6680;
 }
 constexpr int feedbackMs = 7000;
 
@@ -32,7 +32,7 @@ constexpr int feedbackMs = 7000;
 struct ToneSpan {
     int start, end;
 };
-constexpr ToneSpan rightTones[] = {{5800, 5900}, {5900, 6100}, {6100, 6200}, {6200, 6400}};
+constexpr ToneSpan correctTones[] = {{5800, 5900}, {5900, 6100}, {6100, 6200}, {6200, 6400}};
 constexpr ToneSpan wrongTones[] = {{5800, 6200}, {6200, 6250}, {6250, 6650}, {6650, 6700}};
 
 // What cuts a feedback short: its screen closed alone, as the program's end closes it, or opened
@@ -93,29 +93,29 @@ class InterruptionsTest : public QObject {
 void InterruptionsTest::openingAnyTestDuringAToneSilencesItAndStartsAfresh_data() {
     QTest::addColumn<int>("playing");
     QTest::addColumn<int>("opened");
-    QTest::addColumn<bool>("right");
+    QTest::addColumn<bool>("correct");
     QTest::addColumn<int>("atMs");
     for (int playing = 1; playing <= 5; ++playing)
         for (int opened = 1; opened <= 5; ++opened) {
-            const bool right = (playing + opened) % 2 == 0;
-            const int atMs = opened % 2 ? firstToneMs : lastToneMs(right);
+            const bool correct = (playing + opened) % 2 == 0;
+            const int atMs = opened % 2 ? firstToneMs : lastToneMs(correct);
             QTest::addRow("test %d playing, %d opened, %s pick, %d ms", playing, opened,
-                          right ? "right" : "wrong", atMs)
-                << playing << opened << right << atMs;
+                          correct ? "correct" : "wrong", atMs)
+                << playing << opened << correct << atMs;
         }
 }
 
 void InterruptionsTest::openingAnyTestDuringAToneSilencesItAndStartsAfresh() {
     QFETCH(int, playing);
     QFETCH(int, opened);
-    QFETCH(bool, right);
+    QFETCH(bool, correct);
     QFETCH(int, atMs);
     ManualClock clock;
     RecordingPorts recorded;
     ToneListener speaker(recorded);
     Harness program(clock, speaker);
     TestScreen& screen = program.startTest(playing);
-    program.pick(screen, right);
+    program.pick(screen, correct);
     bool speakerWasOn = false;
     int tonesBefore = 0;
     auto pupil = clock.createTimer([&] {
@@ -190,21 +190,21 @@ void InterruptionsTest::openingDuringAToneOnTheRealEventLoop() {
 }
 
 void InterruptionsTest::cutAtEachToneStartAndEnd_data() {
-    QTest::addColumn<bool>("right");
+    QTest::addColumn<bool>("correct");
     QTest::addColumn<int>("atMs");
     QTest::addColumn<bool>("afterTheTick");
     QTest::addColumn<Cut>("cut");
-    for (bool right : {true, false})
+    for (bool correct : {true, false})
         for (int tone = 0; tone < 4; ++tone) {
-            const ToneSpan span = (right ? rightTones : wrongTones)[tone];
+            const ToneSpan span = (correct ? correctTones : wrongTones)[tone];
             for (auto [cut, what] : {std::pair{Cut::Close, "screen closed"},
                                      {Cut::Reload, "test opened again"},
                                      {Cut::AnotherTest, "another test opened"}}) {
-                const char* pick = right ? "right" : "wrong";
+                const char* pick = correct ? "correct" : "wrong";
                 QTest::addRow("%s pick, tone %d just started, %s", pick, tone + 1, what)
-                    << right << span.start << true << cut;
+                    << correct << span.start << true << cut;
                 QTest::addRow("%s pick, tone %d about to end, %s", pick, tone + 1, what)
-                    << right << span.end << false << cut;
+                    << correct << span.end << false << cut;
             }
         }
 }
@@ -212,7 +212,7 @@ void InterruptionsTest::cutAtEachToneStartAndEnd_data() {
 // The moments where a tick ends one tone and starts the next, or shows the way on, cut short from
 // either side of that tick.
 void InterruptionsTest::cutAtEachToneStartAndEnd() {
-    QFETCH(bool, right);
+    QFETCH(bool, correct);
     QFETCH(int, atMs);
     QFETCH(bool, afterTheTick);
     QFETCH(Cut, cut);
@@ -234,7 +234,7 @@ void InterruptionsTest::cutAtEachToneStartAndEnd() {
         silentAtOnce = !recorded.speakerBitsSet();
     });
     // A timer comes after the ticks due at the same moment that were set going before it.
-    program.pick(screen, right);
+    program.pick(screen, correct);
     if (afterTheTick) {
         clock.advance(atMs - 1);
         pupil->start(1);
@@ -246,7 +246,7 @@ void InterruptionsTest::cutAtEachToneStartAndEnd() {
     pupil.reset();
     QVERIFY(speakerWasOn);
     QVERIFY(silentAtOnce);
-    const std::span<const ToneSpan> tones = right ? rightTones : wrongTones;
+    const std::span<const ToneSpan> tones = correct ? correctTones : wrongTones;
     const auto sounding = std::ranges::find_if(
         tones, [&](ToneSpan tone) { return afterTheTick ? tone.start == atMs : tone.end == atMs; });
     QCOMPARE(tonesBefore, int(sounding - tones.begin()) + 1);
@@ -272,12 +272,12 @@ void InterruptionsTest::cutAtEachToneStartAndEnd() {
 }
 
 void InterruptionsTest::nothingLeadsOnWhileTheTonesPlay() {
-    for (bool right : {true, false}) {
+    for (bool correct : {true, false}) {
         ManualClock clock;
         RecordingPorts recorded;
         Harness program(clock, recorded);
         TestScreen& screen = program.startTest(3);
-        program.pick(screen, right);
+        program.pick(screen, correct);
         clock.advance(judgingMs - 1);
         // A pupil who cannot wait: the spot where the way on will show, and the answer boxes,
         // clicked every 10 ms while the tones play.
@@ -296,10 +296,10 @@ void InterruptionsTest::nothingLeadsOnWhileTheTonesPlay() {
         pupil.reset();
         QVERIFY(!wayOnShown);
         // One round of clicks for every 10 ms of the 600 or 900 ms of tones.
-        QCOMPARE(clicksDuringTones, right ? 60 : 90);
+        QCOMPARE(clicksDuringTones, correct ? 60 : 90);
         QCOMPARE(screen.textBox("txtQ").text(), "1");
-        QCOMPARE(screen.label("lblScore").caption(), right ? "10" : "0");
-        QCOMPARE(screen.label("lblMistake").caption(), right ? "0" : "1");
+        QCOMPARE(screen.label("lblScore").caption(), correct ? "10" : "0");
+        QCOMPARE(screen.label("lblMistake").caption(), correct ? "0" : "1");
         QVERIFY(screen.label("lblNext").visible());
         QVERIFY(!screen.textBox("txtY").isEnabled());
         clickThroughWindow(screen.label("lblNext"));
@@ -308,27 +308,26 @@ void InterruptionsTest::nothingLeadsOnWhileTheTonesPlay() {
 }
 
 void InterruptionsTest::closeDuringTheSecondToneEndsTheProgram_data() {
-    QTest::addColumn<bool>("right");
-    QTest::newRow("right pick") << true;
+    QTest::addColumn<bool>("correct");
+    QTest::newRow("correct pick") << true;
     QTest::newRow("wrong pick") << false;
 }
 
 void InterruptionsTest::closeDuringTheSecondToneEndsTheProgram() {
-    QFETCH(bool, right);
+    QFETCH(bool, correct);
     ManualClock clock;
     RecordingPorts recorded;
     ToneListener speaker(recorded);
     Harness program(clock, speaker);
-    QSignalSpy ended(&program.screens, &ScreenSet::ended);
     TestScreen& screen = program.startTest(3);
-    program.pick(screen, right);
-    const ToneSpan second = (right ? rightTones : wrongTones)[1];
+    program.pick(screen, correct);
+    const ToneSpan second = (correct ? correctTones : wrongTones)[1];
     clock.advance((second.start + second.end) / 2);
     QCOMPARE(speaker.started, 2);
     QVERIFY(recorded.speakerBitsSet());
 
     clickThroughWindow(program.screens.frmMain().button("cmdClose"));
-    QCOMPARE(ended.count(), 1);
+    QCOMPARE(program.screens.frmMain().state(), ScreenState::NotLoaded);
     QVERIFY(!recorded.speakerBitsSet());
     clock.advance(feedbackMs);
     QCOMPARE(speaker.started, 2);
@@ -342,7 +341,6 @@ void InterruptionsTest::closeDuringAToneEndsTheProgramAtOnce() {
     RecordingPorts recorded;
     ToneListener speaker(recorded);
     Harness program(clock, speaker);
-    QSignalSpy ended(&program.screens, &ScreenSet::ended);
     bool speakerWasOn = false;
     speaker.onToneStart = [&] {
         QTimer::singleShot(0, [&] {
@@ -358,7 +356,7 @@ void InterruptionsTest::closeDuringAToneEndsTheProgramAtOnce() {
     QVERIFY(speakerWasOn);
     QVERIFY(!recorded.speakerBitsSet());
     QCOMPARE(speaker.started, 1);
-    QCOMPARE(ended.count(), 1);
+    QCOMPARE(program.screens.frmMain().state(), ScreenState::NotLoaded);
 }
 
 // Headless, the nearest thing to a sound card that goes away is one that stops taking samples,

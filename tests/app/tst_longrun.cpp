@@ -138,7 +138,7 @@ void LongRunTest::aThousandQuestionsInARowKeepTheirTimeline() {
     QList<std::int64_t> gate; // each switch of the speaker, in ms after the pick
     speaker.onToneStart = [&] { gate << clock.now() - pickedAt; };
     speaker.onToneEnd = [&] { gate << clock.now() - pickedAt; };
-    const QList<std::int64_t> rightGate{5800, 5900, 5900, 6100, 6100, 6200, 6200, 6400};
+    const QList<std::int64_t> correctGate{5800, 5900, 5900, 6100, 6100, 6200, 6200, 6400};
     const QList<std::int64_t> wrongGate{5800, 6200, 6200, 6250, 6250, 6650, 6650, 6700};
     TestScreen* screen = nullptr;
     for (int question = 0; question < questionsInARow; ++question) {
@@ -146,10 +146,10 @@ void LongRunTest::aThousandQuestionsInARowKeepTheirTimeline() {
             screen = &program.startTest(1 + question / 10 % 5);
         else
             clickThroughWindow(screen->label("lblNext"));
-        const bool right = question % 3 != 0;
+        const bool correct = question % 3 != 0;
         gate.clear();
         pickedAt = clock.now();
-        program.pick(*screen, right);
+        program.pick(*screen, correct);
         clock.advance(199);
         const bool checkingEarly = screen->label("lblCheck").visible();
         clock.advance(1);
@@ -157,7 +157,7 @@ void LongRunTest::aThousandQuestionsInARowKeepTheirTimeline() {
         clock.advance(feedbackMs - 200);
         const QString where = QString("question %1").arg(question + 1);
         QVERIFY2(!checkingEarly && checkingOnTime, qPrintable(where));
-        QVERIFY2(gate == (right ? rightGate : wrongGate), qPrintable(where));
+        QVERIFY2(gate == (correct ? correctGate : wrongGate), qPrintable(where));
         QVERIFY2(screen->label("lblNext").visible(), qPrintable(where));
         QVERIFY2(!screen->timer("tmrR").enabled(), qPrintable(where));
         QVERIFY2(screen->shape("Shape2").fillStyle() == FillStyle::Transparent &&

@@ -83,7 +83,7 @@ class WatchedSpeaker {
 
 struct Pick {
     std::int64_t at;
-    bool right;
+    bool correct;
 };
 
 // One loaded instance of a test screen: the controls the checks read, and what the pupil did
@@ -120,7 +120,7 @@ struct TestInstance {
         for (const Pick& pick : picks) {
             const std::int64_t judged = pick.at + judgingDelayMs;
             if (judged < now || (judged == now && includingNow))
-                (pick.right ? points += 10 : wrong += 1);
+                (pick.correct ? points += 10 : wrong += 1);
         }
         return {points, wrong};
     }
@@ -163,7 +163,6 @@ class Session {
                          [this](const QString& screen, const QString& operation) {
                              noteOperation(screen, operation);
                          });
-        QObject::connect(&shell, &ScreenSet::ended, &shell, [this] { ended = true; });
         // One pupil in three never picks the wrong word, so that full marks and awards come up.
         wrongWeight = std::array{0, 60, 300}[std::uniform_int_distribution(0, 2)(random)];
         restlessness = std::array{1, 1, 2}[std::uniform_int_distribution(0, 2)(random)];
@@ -173,7 +172,7 @@ class Session {
         shell.start();
         pupil = time.createTimer([this] { act(); });
         pupil->start(pause());
-        for (int n = 0; n < events && !ended; ++n) {
+        for (int n = 0; n < events && !ended(); ++n) {
             time.advance(advance());
             ++tally.events;
             checkNow("after a clock advance");
@@ -182,7 +181,7 @@ class Session {
                 QCoreApplication::processEvents();
             Harness::flushClosedWindows();
         }
-        if (!ended) {
+        if (!ended()) {
             time.advance(1);
             clickThroughWindow(shell.frmMain().button("cmdClose"), timestamp());
             ++tally.events;
@@ -190,7 +189,7 @@ class Session {
         nextTimestampBase = timestamp() + 10000;
         pupil.reset();
         Harness::flushClosedWindows();
-        if (!ended)
+        if (!ended())
             fail("Close did not end the program", "at the end");
         if (speaker.sounding())
             fail("the speaker sounds after Close", "at the end");
@@ -272,8 +271,11 @@ class Session {
         return targets;
     }
 
+    // Ending closes the menu last, and nothing else closes it.
+    bool ended() const { return shell.frmMain().state() == ScreenState::NotLoaded; }
+
     void act() {
-        if (ended)
+        if (ended())
             return;
         ++tally.clicks;
         ++tally.events;
@@ -286,10 +288,10 @@ class Session {
             return;
         }
         clickOneOf(reachable());
-        if (!ended)
+        if (!ended())
             pupil->start(pause());
         checkNow("after a click");
-        if (opened && !ended) {
+        if (opened && !ended()) {
             opened = false;
             for (int test = 1; test <= 5; ++test)
                 if (!tests[test - 1] || !tests[test - 1]->fresh())
@@ -350,7 +352,7 @@ class Session {
         for (const QUrl& url : program.urls.opened)
             if (url.toString() != QLatin1String(webAddress.data(), webAddress.size()))
                 return "the web link opened " + url.toString();
-        if (ended)
+        if (ended())
             return {};
         int shownTests = 0;
         for (int number = 1; number <= 5; ++number) {
@@ -426,7 +428,6 @@ class Session {
     std::array<bool, 5> fullMark{};
     std::array<bool, 5> awardSeen{};
     bool opened = false;
-    bool ended = false;
     QString lastClick;
 };
 } // namespace

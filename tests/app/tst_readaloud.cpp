@@ -1,15 +1,15 @@
 // What Velmora reads aloud and when: each question as it appears with a pause at its gap and its
-// words in the order of their boxes, the right sentence as the feedback shows it, the comment at
+// words in the order of their boxes, the correct sentence as the feedback shows it, the comment at
 // the end, whatever is on the screen again on R, and nothing more once its screen has gone.
 #include "Harness.h"
 #include "WindowClick.h"
 
 namespace {
-// A teacher's test whose right word stands in the right box.
-const Question rightWordOnTheRight[] = {{" The cats ..... in the garden.", "were", "was",
-                                         " The cats were in the garden.",
-                                         " The cats was in the garden.", Question::Side::Right}};
-const QuestionBank oneTeachersTest[] = {rightWordOnTheRight};
+// A teacher's test whose correct word stands in the right box.
+const Question correctWordOnTheRight[] = {{" The cats ..... in the garden.", "were", "was",
+                                           " The cats were in the garden.",
+                                           " The cats was in the garden.", Question::Side::Right}};
+const QuestionBank oneTeachersTest[] = {correctWordOnTheRight};
 
 // A step's time after a pick: steps are 200 ms apart from the pick, which is step 1.
 constexpr int stepMs(int step) {
@@ -29,24 +29,24 @@ class ReadAloudTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void theQuestionAndTheRightSentenceAreSaidAsTheyAppear_data() {
+    void theQuestionAndTheCorrectSentenceAreSaidAsTheyAppear_data() {
         QTest::addColumn<bool>("teachers");
-        QTest::addColumn<bool>("right");
+        QTest::addColumn<bool>("correct");
         QTest::addColumn<QString>("question");
-        QTest::addColumn<QString>("rightSentence");
-        QTest::newRow("built-in, right pick") << false << true << "I … a girl. am, or is?"
-                                              << "I am a girl.";
+        QTest::addColumn<QString>("correctSentence");
+        QTest::newRow("built-in, correct pick") << false << true << "I … a girl. am, or is?"
+                                                << "I am a girl.";
         QTest::newRow("built-in, wrong pick") << false << false << "I … a girl. am, or is?"
                                               << "I am a girl.";
-        QTest::newRow("teacher's, right word in the right box")
+        QTest::newRow("teacher's, correct word in the right box")
             << true << true << "The cats … in the garden. was, or were?"
             << "The cats were in the garden.";
     }
-    void theQuestionAndTheRightSentenceAreSaidAsTheyAppear() {
+    void theQuestionAndTheCorrectSentenceAreSaidAsTheyAppear() {
         QFETCH(bool, teachers);
-        QFETCH(bool, right);
+        QFETCH(bool, correct);
         QFETCH(QString, question);
-        QFETCH(QString, rightSentence);
+        QFETCH(QString, correctSentence);
         Harness program(Harness::ReadingAloud{},
                         teachers ? std::span(oneTeachersTest) : builtInBanks());
         TestScreen& screen = program.open(1);
@@ -54,12 +54,12 @@ class ReadAloudTest : public QObject {
         click(screen.label("lblComment"));
         QCOMPARE(program.voice.said, QStringList{question});
 
-        const bool pickLeft = right == (!teachers);
+        const bool pickLeft = correct == (!teachers);
         program.pick(screen, pickLeft);
         program.clock.advance(stepMs(20) - 1);
         QCOMPARE(program.voice.said.size(), 1);
         program.clock.advance(1);
-        QCOMPARE(program.voice.said, (QStringList{question, rightSentence}));
+        QCOMPARE(program.voice.said, (QStringList{question, correctSentence}));
         program.clock.advance(7000);
         QCOMPARE(program.voice.said.size(), 2);
     }
@@ -113,9 +113,19 @@ class ReadAloudTest : public QObject {
         QCOMPARE(last(voice), "I am a girl.");
 
         click(screen.label("lblNext"));
-        chosen.takeTest(screen, 0); // nine more, all wrong: questions 2 to 10, then the comment
+        chosen.pick(screen, true);
+        pressR(); // a correct pick shows the correct sentence at once
+        QCOMPARE(last(voice), "You are a boy.");
+        chosen.clock.advance(7000);
+
+        click(screen.label("lblNext"));
+        chosen.takeTest(screen, 0, 8); // questions 3 to 10, all wrong, then the comment
         pressR();
         QCOMPARE(last(voice), "The result is not acceptable, get some help right away .");
+
+        chosen.open(1); // opened again, the screen starts afresh
+        pressR();
+        QCOMPARE(last(voice), "This is a small test created by Tovrin. Click here to start.");
     }
 
     void speechStopsWhenItsScreenGoes_data() {

@@ -1,5 +1,5 @@
 // A teacher's own tests on Velmora's screens: only their numbers on the menu, their count on the
-// welcome page, the right word where the teacher wrote it, and the same road to the smiley.
+// welcome page, the correct word where the teacher wrote it, and the same road to the smiley.
 #include "Harness.h"
 #include "WindowClick.h"
 #include "program/TeacherRun.h"
@@ -14,7 +14,7 @@
 #include <QTimer>
 
 namespace {
-// Two tests; in the first the right word is written second in every other question.
+// Two tests; in the first the correct word is written second in every other question.
 constexpr std::string_view twoTests = R"(// Past of to be
 $CATEGORY: was or were
 The cats {=were ~was} in the garden.
@@ -192,7 +192,7 @@ class TeacherTestsTest : public QObject {
     void theMenuAndWelcomePageOfferOnlyTheTeachersTests();
     void aTeachersTestPlaysToAFullMarkByClicksAndByKeys_data();
     void aTeachersTestPlaysToAFullMarkByClicksAndByKeys();
-    void aWrongPickShowsTheRightSentenceWhereverTheRightWordStands();
+    void aWrongPickShowsTheCorrectSentenceWhereverTheCorrectWordStands();
     void aQuestionThatWouldNotShowWholeIsLeftOut();
     void aSentenceMayTakeTwoLinesButNotThree();
     void aRefusalFromTheDesktopIsShownInAWindow();
@@ -263,7 +263,7 @@ void TeacherTestsTest::aTeachersTestPlaysToAFullMarkByClicksAndByKeys() {
             click(screen.label("lblNext"));
     }
     QCOMPARE(caption(screen, "lblScore"), "100");
-    // Test 1 has right words on both sides, written as the teacher wrote them.
+    // Test 1 has correct words on both sides, written as the teacher wrote them.
     QCOMPARE(onTheRight, test == 1 ? 5 : 0);
     Button& award = h.screens.frmMain().award(Harness::test(test));
     if (test == 1) {
@@ -278,13 +278,13 @@ void TeacherTestsTest::aTeachersTestPlaysToAFullMarkByClicksAndByKeys() {
     QVERIFY(!h.screens.frmMain().testNumber(Harness::test(test)).isEnabled());
 }
 
-void TeacherTestsTest::aWrongPickShowsTheRightSentenceWhereverTheRightWordStands() {
+void TeacherTestsTest::aWrongPickShowsTheCorrectSentenceWhereverTheCorrectWordStands() {
     const TeacherTests tests = readGift(twoTests, whyItDoesNotFit);
     Harness h(tests.tests());
     TestScreen& screen = h.startTest(1);
     h.answer(screen, true);
     click(screen.label("lblNext"));
-    // "I {~were =was} late for school.": the right word stands on the right.
+    // "I {~were =was} late for school.": the correct word stands on the right.
     QCOMPARE(screen.textBox("txtY").text(), "were");
     click(screen.textBox("txtY"));
     QVERIFY(screen.label("lblWrong").visible());
@@ -332,7 +332,7 @@ void TeacherTestsTest::aSentenceMayTakeTwoLinesButNotThree() {
     for (int words = 0; words < 60; ++words, before += " dog") {
         const auto made =
             gappedQuestion(before + ' ', " in the garden.", "were", "was", Question::Side::Left);
-        const TeacherQuestion& question = std::get<TeacherQuestion>(made);
+        const TeacherQuestion& question = *made;
         const std::optional<std::string> why = whyItDoesNotFit(
             {question.stem, question.correctWord, question.wrongWord, question.correctSentence,
              question.wrongSentence, question.correctSide});
@@ -421,7 +421,7 @@ void TeacherTestsTest::aQuestionThatDoesNotFitIsLeftOutBeforeAnythingIsPainted()
     Harness::flushClosedWindows();
 }
 
-// Each row is a test's length and its score after each right pick. Every count of mistakes is
+// Each row is a test's length and its score after each correct pick. Every count of mistakes is
 // played, the wrong picks first.
 void TeacherTestsTest::scoresAndCommentsForEveryLengthAndEveryCountOfMistakes_data() {
     QTest::addColumn<QList<int>>("scores");
@@ -446,10 +446,11 @@ void TeacherTestsTest::scoresAndCommentsForEveryLengthAndEveryCountOfMistakes() 
     for (int mistakes = length; mistakes >= 0; --mistakes) {
         TestScreen& screen = h.startTest(1);
         for (int question = 1; question <= length; ++question) {
-            const bool right = question > mistakes;
-            h.answer(screen, right);
-            const int rights = question - std::min(question, mistakes);
-            QCOMPARE(caption(screen, "lblScore"), QString::number(rights ? scores[rights - 1] : 0));
+            const bool correct = question > mistakes;
+            h.answer(screen, correct);
+            const int corrects = question - std::min(question, mistakes);
+            QCOMPARE(caption(screen, "lblScore"),
+                     QString::number(corrects ? scores[corrects - 1] : 0));
             QCOMPARE(caption(screen, "lblNext"),
                      question == length ? lastCaption : "Click here to go to the next question");
             click(screen.label("lblNext"));
@@ -507,7 +508,7 @@ void TeacherTestsTest::aShortTestPlaysToItsCommentByClicksAndByKeys() {
     }
     QCOMPARE(screen.textBox("txtQ").text(), QString::number(bank.size()));
     QCOMPARE(score, 100);
-    // Each question and its right sentence, then the comment, and nothing after.
+    // Each question and its correct sentence, then the comment, and nothing after.
     const QStringList said = h.voice.said;
     QCOMPARE(said.size(), 2 * qsizetype(bank.size()) + 1);
     QCOMPARE(said.front(),

@@ -90,7 +90,7 @@ class TestRoadTest : public QObject {
     Q_OBJECT
   private slots:
     void everyQuestionIsPutOnTheScreen();
-    void aRightPickStepByStep();
+    void aCorrectPickStepByStep();
     void aWrongPickStepByStep();
     void theTonesSoundTheirPitchesAndLengthsBeforeTheNextLabel();
     void lateTicksLeaveTheTonesTheirLengths_data();
@@ -134,7 +134,7 @@ void TestRoadTest::everyQuestionIsPutOnTheScreen() {
     }
 }
 
-void TestRoadTest::aRightPickStepByStep() {
+void TestRoadTest::aCorrectPickStepByStep() {
     Harness h;
     TestScreen& screen = h.startTest(1);
     click(screen.textBox("txtY"));
@@ -197,7 +197,7 @@ void TestRoadTest::aWrongPickStepByStep() {
 }
 
 void TestRoadTest::theTonesSoundTheirPitchesAndLengthsBeforeTheNextLabel() {
-    for (bool right : {true, false}) {
+    for (bool correct : {true, false}) {
         ManualClock clock;
         RecordingPorts ports;
         ToneListener listening(ports);
@@ -208,19 +208,20 @@ void TestRoadTest::theTonesSoundTheirPitchesAndLengthsBeforeTheNextLabel() {
             atToneEnds << QString("%1 %2 %3")
                               .arg(clock.now())
                               .arg(screen.label("lblNext").visible())
-                              .arg(screen.shape(right ? "Shape2" : "Shape3").fillStyle() ==
+                              .arg(screen.shape(correct ? "Shape2" : "Shape3").fillStyle() ==
                                    FillStyle::Solid);
         };
-        h.pick(screen, right);
+        h.pick(screen, correct);
         clock.advance(7000);
         // Each entry: when a tone ended, whether lblNext showed, whether the lamp was lit. The
         // lamp goes dark at 6.2 s, while the tones still play.
         const QStringList expected =
-            right ? QStringList{"5900 0 1", "6100 0 1", "6200 0 0", "6400 0 0"}
-                  : QStringList{"6200 0 1", "6250 0 0", "6650 0 0", "6700 0 0"};
+            correct ? QStringList{"5900 0 1", "6100 0 1", "6200 0 0", "6400 0 0"}
+                    : QStringList{"6200 0 1", "6250 0 0", "6650 0 0", "6700 0 0"};
         QCOMPARE(atToneEnds, expected);
-        // 1193280 / 3919.95 and 1193280 / 440 after a right pick; 1193280 / 65.375 after a wrong.
-        const QList<int> divisors = right ? QList<int>{304, 2712, 304, 2712} : QList<int>(4, 18253);
+        // 1193280 / 3919.95 and 1193280 / 440 after a correct pick; 1193280 / 65.375 after a wrong.
+        const QList<int> divisors =
+            correct ? QList<int>{304, 2712, 304, 2712} : QList<int>(4, 18253);
         QCOMPARE(divisorsWritten(ports), divisors);
         QVERIFY(screen.label("lblNext").visible());
         QVERIFY(!ports.speakerBitsSet());
@@ -228,14 +229,14 @@ void TestRoadTest::theTonesSoundTheirPitchesAndLengthsBeforeTheNextLabel() {
 }
 
 void TestRoadTest::lateTicksLeaveTheTonesTheirLengths_data() {
-    QTest::addColumn<bool>("right");
+    QTest::addColumn<bool>("correct");
     QTest::addColumn<BusySpells>("busy");
     QTest::addColumn<QList<double>>("stretchesMs");
 
     // The judging tick and every tick that ends a tone come late, each by its own amount.
-    QTest::newRow("right") << true
-                           << BusySpells{{5800, 8}, {5900, 13}, {6100, 5}, {6200, 11}, {6400, 9}}
-                           << QList<double>{100, 200, 100, 200};
+    QTest::newRow("correct") << true
+                             << BusySpells{{5800, 8}, {5900, 13}, {6100, 5}, {6200, 11}, {6400, 9}}
+                             << QList<double>{100, 200, 100, 200};
     // Four tones of one pitch make one sound of 900 ms.
     QTest::newRow("wrong") << false
                            << BusySpells{{5800, 6}, {6200, 13}, {6250, 5}, {6650, 11}, {6700, 17}}
@@ -245,7 +246,7 @@ void TestRoadTest::lateTicksLeaveTheTonesTheirLengths_data() {
 }
 
 void TestRoadTest::lateTicksLeaveTheTonesTheirLengths() {
-    QFETCH(bool, right);
+    QFETCH(bool, correct);
     QFETCH(BusySpells, busy);
     QFETCH(QList<double>, stretchesMs);
     ManualClock clock;
@@ -256,7 +257,7 @@ void TestRoadTest::lateTicksLeaveTheTonesTheirLengths() {
     });
     Harness h(clock, speaker);
     TestScreen& screen = h.startTest(2);
-    h.pick(screen, right);
+    h.pick(screen, correct);
     for (const auto& [at, ms] : busy)
         clock.holdUp(clock.now() + at, ms);
     clock.advance(7500);
@@ -299,7 +300,7 @@ void TestRoadTest::tenPicksAddUpToAHundred() {
 
 void TestRoadTest::theCommentFollowsTheScore_data() {
     QTest::addColumn<int>("test");
-    QTest::addColumn<int>("rightAnswers");
+    QTest::addColumn<int>("correctAnswers");
     QTest::addColumn<QString>("comment");
     QTest::newRow("100 on test 1")
         << 1 << 10 << " Congratulation ! you are awarded with a smiley face. ";
@@ -314,11 +315,11 @@ void TestRoadTest::theCommentFollowsTheScore_data() {
 
 void TestRoadTest::theCommentFollowsTheScore() {
     QFETCH(int, test);
-    QFETCH(int, rightAnswers);
+    QFETCH(int, correctAnswers);
     QFETCH(QString, comment);
     Harness h;
     TestScreen& screen = h.startTest(test);
-    h.takeTest(screen, rightAnswers);
+    h.takeTest(screen, correctAnswers);
     QCOMPARE(screen.label("lblComment").caption(), comment);
     QVERIFY(screen.label("lblComment").visible());
     for (const char* gone : {"txtY", "txtN", "lblP", "lblCorrect", "lblWrong"})

@@ -33,16 +33,16 @@ QString text(std::string_view stored) {
     return QString::fromUtf8(stored.data(), qsizetype(stored.size()));
 }
 
-// A question as written, and what it becomes: its stem, the right and the wrong word, and the
-// box the right word is shown in. Each sentence is the stem with its word in the gap.
+// A question as written, and what it becomes: its stem, the correct and the wrong word, and the
+// box the correct word is shown in. Each sentence is the stem with its word in the gap.
 struct Written {
     const char* name;
     Format format;
     const char* question;
     const char* stem;
-    const char* right;
+    const char* correct;
     const char* wrong;
-    Question::Side rightBox;
+    Question::Side correctBox;
 };
 constexpr auto left = Question::Side::Left;
 constexpr auto right = Question::Side::Right;
@@ -53,7 +53,7 @@ constexpr const char* cats = " The cats ..... in the garden.";
 constexpr Written written[] = {
     {"by hand", gift, "::q1:: The cats {=were ~was} in the garden.", cats, "were", "was", left},
     {"Moodle's export", gift, "// question: 4101  name: Past 1\n::Past 1::The cats _____ in the garden.{\n\t=were\n\t~was\n}", cats, "were", "was", left},
-    {"Moodle's export, right word second", gift, "// question: 4102  name: Past 2\n::Past 2::The cats _____ in the garden.{\n\t~was\n\t=were\n}", cats, "were", "was", right},
+    {"Moodle's export, correct word second", gift, "// question: 4102  name: Past 2\n::Past 2::The cats _____ in the garden.{\n\t~was\n\t=were\n}", cats, "were", "was", right},
     {"Moodle's export with feedback", gift, "::Past 1::[plain]The cats ________ in the garden.{\n\t=were#Yes\n\t~was#No\n\t####Two cats.\n}", cats, "were", "was", left},
     {"Moodle's HTML editor", gift, "// question: 4103  name: Past 1\n::Past 1::[html]<p dir\\=\"ltr\" style\\=\"text-align\\: left;\">The cats _____ in the garden.<br></p>{\n\t=<p dir\\=\"ltr\" style\\=\"text-align\\: left;\">were</p>\n\t~<p dir\\=\"ltr\" style\\=\"text-align\\: left;\">was<br></p>\n}", cats, "were", "was", left},
     {"HTML, gap inside", gift, "[html]<p>The <b>cats</b>&nbsp;{=<i>were</i> ~was} in the<br>garden.</p>", cats, "were", "was", left},
@@ -64,7 +64,7 @@ constexpr Written written[] = {
     {"Markdown", gift, "[markdown]The **cats** _____ in the *garden*.{=__were__ ~_was_}", cats, "were", "was", left},
     {"underscores with the gap inside", gift, "Fill in ___: the cats {=were ~was} here.", " Fill in ___: the cats ..... here.", "were", "was", left},
     {"gap at the end, answers after", gift, "The cat is on the {\n\t=mat\n\t~mats\n}", " The cat is on the .....", "mat", "mats", left},
-    {"right word written second", gift, "I {~were =was} late for school.", " I ..... late for school.", "was", "were", right},
+    {"correct word written second", gift, "I {~were =was} late for school.", " I ..... late for school.", "was", "were", right},
     {"Moodle's ~= drops the empty choice", gift, "::q3::She {~=was~were} happy.", " She ..... happy.", "was", "were", left},
     {"gap at the end", gift, "I am {=happy ~sad}", " I am .....", "happy", "sad", left},
     {"gap at the start", gift, "{~Are =Is} he at home?", " ..... he at home?", "Is", "Are", right},
@@ -78,6 +78,7 @@ constexpr Written written[] = {
     {"escapes in the sentence", gift, "At 2\\:30 \\{\\} \\= \\~ \\#1 \\\\ {=is ~are} it.", " At 2:30 {} = ~ #1 \\ ..... it.", "is", "are", left},
     {"escapes in words and title", gift, "::a\\:b:: X {=a\\~b ~c\\=d\\#} y.", " X ..... y.", "a~b", "c=d#", left},
     {"a line break asked for", gift, "One\\ntwo {=is ~are} here.", " One two ..... here.", "is", "are", left},
+    {"line breaks asked for beside the gap", gift, "One\\n{=is ~are}\\nhere.", " One ..... here.", "is", "are", left},
     {"words of two words", gift, "He {=is not ~are not} here.", " He ..... here.", "is not", "are not", left},
     {"letters beyond ASCII", gift, "Zoë {=is ~are} in the café.", " Zoë ..... in the café.", "is", "are", left},
     {"a weight of 100 and one below 0", gift, "The price {~%100%rose ~%-100%grew} fast.", " The price ..... fast.", "rose", "grew", left},
@@ -99,14 +100,16 @@ constexpr Written written[] = {
     {"multichoice, fractions below 0", xml, "<question type=\"multichoice\"><questiontext><text>The cats _____ in the garden.</text></questiontext><answer fraction=\"-33.33333\"><text>was</text></answer><answer fraction=\"100\"><text>were</text></answer></question>", cats, "were", "was", right},
     {"multichoice, no fraction", xml, "<question type=\"multichoice\"><questiontext><text>The cats _____ in the garden.</text></questiontext><answer fraction=\"100\"><text>were</text></answer><answer><text>was</text></answer></question>", cats, "were", "was", left},
     {"cloze", xml, "<question type=\"cloze\"><questiontext format=\"html\"><text><![CDATA[<p dir=\"ltr\">The cats {1:MULTICHOICE:=were~was} in the garden.<br></p>]]></text></questiontext></question>", cats, "were", "was", left},
-    {"cloze, right word second", xml, "<question type=\"cloze\"><questiontext><text>The cats {:MC:was#No~%100%were#Yes} in the garden.</text></questiontext></question>", cats, "were", "was", right},
+    {"cloze, correct word second", xml, "<question type=\"cloze\"><questiontext><text>The cats {:MC:was#No~%100%were#Yes} in the garden.</text></questiontext></question>", cats, "were", "was", right},
     {"cloze, across and down", xml, "<question type=\"cloze\"><questiontext><text>The cats {2:MCH:%0%was~=were}{1:NOTATYPE:x} in the garden.</text></questiontext></question>", " The cats .....{1:NOTATYPE:x} in the garden.", "were", "was", right},
     {"cloze escapes", xml, "<question type=\"cloze\"><questiontext><text>Type {1:MULTICHOICE_V:=\\}\\#\\~~\\/\\\"\\\\} here.</text></questiontext></question>", " Type ..... here.", "}#~", "/\"\\", left},
+    {"cloze, a ~ after an escaped backslash", xml, "<question type=\"cloze\"><questiontext><text>Type {1:MC:=a\\\\~b} here.</text></questiontext></question>", " Type ..... here.", "a\\", "b", left},
+    {"multichoice, an answer of tabs and line breaks is none", xml, "<question type=\"multichoice\"><questiontext><text>The cats ___ in the garden.</text></questiontext><answer fraction=\"100\"><text>were</text></answer><answer fraction=\"0\"><text> \t\r\n </text></answer><answer fraction=\"0\"><text>was</text></answer></question>", cats, "were", "was", left},
     {"gapselect", xml, "<question type=\"gapselect\"><questiontext format=\"html\"><text>&lt;p&gt;The cats [[1]] in the garden.&lt;/p&gt;</text></questiontext><shuffleanswers>0</shuffleanswers><selectoption><text>were</text><group>1</group></selectoption><selectoption><text>was</text><group>1</group></selectoption></question>", cats, "were", "was", left},
-    {"gapselect, right word second, other groups", xml, "<question type=\"gapselect\"><questiontext><text>The cats [[3]] in the garden.</text></questiontext><shuffleanswers>0</shuffleanswers><selectoption><text>was</text><group>1</group></selectoption><selectoption><text>is</text><group>2</group></selectoption><selectoption><text>were</text><group>1</group></selectoption><selectoption><text>are</text><group>2</group></selectoption></question>", cats, "were", "was", right},
+    {"gapselect, correct word second, other groups", xml, "<question type=\"gapselect\"><questiontext><text>The cats [[3]] in the garden.</text></questiontext><shuffleanswers>0</shuffleanswers><selectoption><text>was</text><group>1</group></selectoption><selectoption><text>is</text><group>2</group></selectoption><selectoption><text>were</text><group>1</group></selectoption><selectoption><text>are</text><group>2</group></selectoption></question>", cats, "were", "was", right},
     {"ddwtos", xml, "<question type=\"ddwtos\"><questiontext format=\"html\"><text>The cats [[1]] in the garden.</text></questiontext><shuffleanswers>false</shuffleanswers><dragbox><text>were</text><group>1</group><infinite/></dragbox><dragbox><text>was</text><group>1</group></dragbox></question>", cats, "were", "was", left},
     {"multichoice", xml, "<question type=\"multichoice\"><questiontext format=\"html\"><text><![CDATA[<p>The cats _____ in the garden.</p>]]></text></questiontext><single>true</single><shuffleanswers>0</shuffleanswers><answer fraction=\"100\" format=\"html\"><text><![CDATA[<p dir=\"ltr\">were<br></p>]]></text></answer><answer fraction=\"0\"><text>was</text></answer></question>", cats, "were", "was", left},
-    {"multichoice, right word second", xml, "<question type=\"multichoice\"><questiontext><text>The cats ___ in the garden.</text></questiontext><answer fraction=\"0.0000000\"><text>was</text></answer><answer fraction=\"100.0000000\"><text>were&#160;</text></answer></question>", cats, "were", "was", right},
+    {"multichoice, correct word second", xml, "<question type=\"multichoice\"><questiontext><text>The cats ___ in the garden.</text></questiontext><answer fraction=\"0.0000000\"><text>was</text></answer><answer fraction=\"100.0000000\"><text>were&#160;</text></answer></question>", cats, "were", "was", right},
     {"multichoice, gap at the end", xml, "<question type=\"multichoice\"><questiontext><text>The cat is on the</text></questiontext><answer fraction=\"100\"><text>mat</text></answer><answer fraction=\"0\"><text>mats</text></answer></question>", " The cat is on the .....", "mat", "mats", left},
     {"multichoice, plain text", xml, "<question type=\"multichoice\"><questiontext format=\"plain_text\"><text>I said &lt;hi&gt; _____ you.</text></questiontext><answer fraction=\"100\" format=\"plain_text\"><text>&lt;to&gt;</text></answer><answer fraction=\"0\"><text>at</text></answer></question>", " I said <hi> ..... you.", "<to>", "at", left},
     // What Moodle's importer makes of what it does not find, or finds blank.
@@ -155,12 +158,12 @@ void FormatsTest::eachWrittenQuestionBecomesItsQuestion_data() {
     QTest::addColumn<Format>("format");
     QTest::addColumn<QByteArray>("question");
     QTest::addColumn<QString>("stem");
-    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("correct");
     QTest::addColumn<QString>("wrong");
-    QTest::addColumn<Question::Side>("rightBox");
+    QTest::addColumn<Question::Side>("correctBox");
     for (const Written& row : written)
-        QTest::newRow(row.name) << row.format << QByteArray(row.question) << row.stem << row.right
-                                << row.wrong << row.rightBox;
+        QTest::newRow(row.name) << row.format << QByteArray(row.question) << row.stem << row.correct
+                                << row.wrong << row.correctBox;
     for (const Follower& mark : followers)
         for (const char* blank : {"", " "}) {
             const QByteArray question = QByteArray("Is it {=red ~blue}") + blank + mark.written;
@@ -174,19 +177,19 @@ void FormatsTest::eachWrittenQuestionBecomesItsQuestion() {
     QFETCH(Format, format);
     QFETCH(QByteArray, question);
     QFETCH(QString, stem);
-    QFETCH(QString, right);
+    QFETCH(QString, correct);
     QFETCH(QString, wrong);
-    QFETCH(Question::Side, rightBox);
+    QFETCH(Question::Side, correctBox);
     const TeacherTests read = readAs(tenOf(format, question));
     QVERIFY(read.findings().empty());
     QCOMPARE(read.tests().size(), 1u);
     for (const Question& played : read.tests()[0]) {
         QCOMPARE(text(played.stem), stem);
-        QCOMPARE(text(played.correctWord), right);
+        QCOMPARE(text(played.correctWord), correct);
         QCOMPARE(text(played.wrongWord), wrong);
-        QCOMPARE(text(played.correctSentence), QString(stem).replace(".....", right));
+        QCOMPARE(text(played.correctSentence), QString(stem).replace(".....", correct));
         QCOMPARE(text(played.wrongSentence), QString(stem).replace(".....", wrong));
-        QCOMPARE(played.correctSide, rightBox);
+        QCOMPARE(played.correctSide, correctBox);
     }
 }
 

@@ -41,16 +41,16 @@ AttemptRecord attemptOf(std::string login, int test, std::vector<bool> picks,
                                   .finished = started,
                                   .complete = true,
                                   .answers = {}}};
-    int right = 0;
+    int correct = 0;
     for (std::size_t i = 0; i < picks.size(); ++i) {
-        right += picks[i];
+        correct += picks[i];
         record.test.answers.push_back({.sentence = "sentence " + std::to_string(i + 1),
                                        .left = "a",
                                        .right = "b",
                                        .correct = "a",
                                        .picked = picks[i] ? "a" : "b",
                                        .ok = picks[i],
-                                       .score = 100 * right / int(picks.size())});
+                                       .score = 100 * correct / int(picks.size())});
     }
     return record;
 }
