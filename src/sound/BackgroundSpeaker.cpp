@@ -4,7 +4,6 @@
 
 #include <condition_variable>
 #include <mutex>
-#include <thread>
 
 // Shared by the speaker and its opening thread, which may outlive it.
 struct BackgroundSpeaker::Opening {
@@ -19,23 +18,35 @@ BackgroundSpeaker::BackgroundSpeaker(Opener open, std::chrono::milliseconds pati
     : open(std::move(open)), patience(patience) {}
 
 BackgroundSpeaker::~BackgroundSpeaker() {
-    if (opening && !opened)
+    if (!opening)
+        return;
+    if (!opened)
         waitForOpening();
+    bool ended = false;
+    {
+        const std::lock_guard lock(opening->mutex);
+        ended = opening->done;
+    }
+    // An opening that has ended has only to return; one that has not is held by a sound service
+    // that may never let go, and nothing of the program may wait for it.
+    if (ended)
+        openingThread.join();
+    else
+        openingThread.detach();
 }
 
 void BackgroundSpeaker::startOpening() {
     if (opening || opened)
         return;
     opening = std::make_shared<Opening>();
-    // Detached, so that an opening that never ends holds up neither a tone nor the program's end.
-    std::thread([opening = opening, open = open] {
+    openingThread = std::thread([opening = opening, open = open] {
         std::unique_ptr<PortIo> speaker = open();
         const std::lock_guard lock(opening->mutex);
         opening->done = true;
         if (!opening->abandoned)
             opening->speaker = std::move(speaker);
         opening->ended.notify_all();
-    }).detach();
+    });
 }
 
 void BackgroundSpeaker::vbOut(std::uint16_t port, std::uint8_t value) {

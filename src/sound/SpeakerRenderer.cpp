@@ -9,8 +9,7 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr std::chrono::nanoseconds audioThreadJitter = 4ms;
-// Far more changes than a tone makes between two buffers: only a stalled audio thread lets this
-// many pile up, and then the newest state is all that still matters.
+// Far more changes than a tone makes between two buffers.
 constexpr std::size_t maxPosted = 1024;
 
 std::chrono::nanoseconds durationOf(std::int64_t samples) {
@@ -22,16 +21,22 @@ std::chrono::nanoseconds SpeakerRenderer::latencyFor(int bufferFrames) {
     return durationOf(bufferFrames) + audioThreadJitter;
 }
 
-SpeakerRenderer::SpeakerRenderer(std::chrono::nanoseconds latency) : latency(latency) {
-    posted.reserve(maxPosted);
+SpeakerRenderer::SpeakerRenderer(std::chrono::nanoseconds latency)
+    : latency(latency), posted(maxPosted) {
     due.reserve(2 * maxPosted);
 }
 
 void SpeakerRenderer::post(const SpeakerChange& change) {
-    const std::lock_guard lock(postedMutex);
-    if (posted.size() == maxPosted)
-        posted.clear();
-    posted.push_back(change);
+    // Once one change has missed the ring, the ones after it must not overtake it there.
+    if (!overflowed.load(std::memory_order_acquire))
+        if (SpeakerChange* slot = posted.writable()) {
+            *slot = change;
+            posted.publish();
+            return;
+        }
+    newestTime.store(change.time.count(), std::memory_order_relaxed);
+    newestPeriod.store(change.period, std::memory_order_relaxed);
+    overflowed.store(true, std::memory_order_release);
 }
 
 void SpeakerRenderer::render(std::span<float> out, std::chrono::nanoseconds pullTime) {
@@ -58,10 +63,20 @@ void SpeakerRenderer::render(std::span<float> out, std::chrono::nanoseconds pull
     due.erase(due.begin(), nextDue);
 }
 
+// Into the room reserved: the audio thread allocates nothing.
 void SpeakerRenderer::takePosted() {
-    const std::lock_guard lock(postedMutex);
-    due.insert(due.end(), posted.begin(), posted.end());
-    posted.clear();
+    const std::size_t room = due.capacity() - 1;
+    for (const SpeakerChange* change = posted.readable(); change && due.size() < room;
+         change = posted.readable()) {
+        due.push_back(*change);
+        posted.release();
+    }
+    // The change that missed the ring comes after all that are in it.
+    if (posted.readable() || due.size() == due.capacity() ||
+        !overflowed.exchange(false, std::memory_order_acq_rel))
+        return;
+    due.push_back({std::chrono::nanoseconds(newestTime.load(std::memory_order_relaxed)),
+                   newestPeriod.load(std::memory_order_relaxed)});
 }
 
 void SpeakerRenderer::notePull(std::chrono::nanoseconds pullTime) {

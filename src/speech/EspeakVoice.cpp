@@ -1,41 +1,86 @@
 #include "speech/EspeakVoice.h"
 
 #include "sound/Mixer.h"
-#include "sound/SpeechStream.h"
+#include "sound/OnceWarning.h"
 #include "speech/EspeakLibrary.h"
+#include "speech/SpeechStream.h"
 
 #include <iostream>
+#include <mutex>
 #include <stdexcept>
+#include <string>
 
 namespace {
 // Where one text's samples go, and which text it is: a text cut off is told to stop rendering.
 struct Rendering {
     SpeechStream& stream;
     SpeechStream::Ticket ticket;
+    bool cutOff = false;
 };
 
 int rendered(short* samples, int count, espeak_EVENT* events) {
     auto& rendering = *static_cast<Rendering*>(events->user_data);
     if (!samples)
         return 0;
-    const bool current = rendering.stream.append(
+    rendering.cutOff = !rendering.stream.append(
         rendering.ticket, {reinterpret_cast<const std::int16_t*>(samples), std::size_t(count)});
-    return current ? 0 : 1;
+    return rendering.cutOff ? 1 : 0;
 }
 
+// The process's one engine, lent to one user at a time: its voice, pace and callback are set by
+// whoever holds it, and stay until the next holder sets its own.
+struct Engine {
+    std::mutex mutex;
+    std::string voice; // guarded by mutex: the one last set, to save loading it again
+};
+
+Engine& engine() {
+    static Engine shared;
+    return shared;
+}
+
+OnceWarning paceRefused;
+OnceWarning textRefused;
+
 // The engine with the named voice at the children's pace, rendering into the speech streams.
-const EspeakLibrary& startEngine(const std::string& name) {
+// The caller holds the engine.
+const EspeakLibrary& setUpEngine(const std::string& name) {
     const EspeakLibrary& espeak = EspeakLibrary::get();
-    espeak.useVoice(name);
-    espeak.setParameter(espeakRATE, EspeakVoice::wordsPerMinute, 0);
+    if (engine().voice != name) {
+        engine().voice.clear();
+        espeak.useVoice(name);
+        engine().voice = name;
+    }
+    if (espeak.setParameter(espeakRATE, EspeakVoice::wordsPerMinute, 0) != EE_OK)
+        paceRefused.say("libespeak-ng refuses the pace of " +
+                        std::to_string(EspeakVoice::wordsPerMinute) + " words a minute");
     espeak.setSynthCallback(rendered);
     return espeak;
 }
+
+// The whole text in the named voice, unless it is cut off; then the end of what was said.
+void render(const std::string& name, const std::string& text, Rendering& rendering) {
+    const std::lock_guard hold(engine().mutex);
+    try {
+        const espeak_ERROR result =
+            setUpEngine(name).synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
+                                    espeakCHARS_UTF8, nullptr, &rendering);
+        if (result != EE_OK && !rendering.cutOff)
+            textRefused.say("libespeak-ng could not say a text (error " +
+                            std::to_string(int(result)) + ")");
+    } catch (const std::runtime_error& error) {
+        textRefused.say(std::string("libespeak-ng could not say a text: ") + error.what());
+    }
+    rendering.stream.finish(rendering.ticket);
+}
 } // namespace
 
-EspeakVoice::EspeakVoice(std::string name) : name(std::move(name)) {}
+EspeakVoice::EspeakVoice(Mixer& mix, std::string name) : mix(mix), name(std::move(name)) {}
 
-EspeakVoice::~EspeakVoice() = default;
+EspeakVoice::~EspeakVoice() {
+    // A voice rendering far ahead of the sound card waits for it; cut off, it waits no more.
+    stop();
+}
 
 void EspeakVoice::warmUp() {
     const std::lock_guard lock(mutex);
@@ -61,7 +106,10 @@ void EspeakVoice::stop() {
 
 std::optional<std::string> EspeakVoice::whyItCannotSpeak(const std::string& name) {
     try {
+        const std::lock_guard hold(engine().mutex);
+        engine().voice.clear();
         EspeakLibrary::get().useVoice(name);
+        engine().voice = name;
         return std::nullopt;
     } catch (const std::runtime_error& error) {
         return error.what();
@@ -70,11 +118,16 @@ std::optional<std::string> EspeakVoice::whyItCannotSpeak(const std::string& name
 
 void EspeakVoice::run(std::stop_token stopping) {
     try {
-        SpeechStream speech(startEngine(name).sampleRate);
-        Mixer::soundCard().add(speech);
+        int sampleRate = 0;
+        {
+            const std::lock_guard hold(engine().mutex);
+            sampleRate = setUpEngine(name).sampleRate;
+        }
+        SpeechStream speech(sampleRate);
+        mix.add(speech);
         speak(speech, stopping);
-        Mixer::soundCard().remove(speech);
-    } catch (const std::runtime_error& error) {
+        mix.remove(speech);
+    } catch (const std::exception& error) {
         std::cerr << "velmora: read-aloud is off: " << error.what() << '\n';
     }
 }
@@ -87,9 +140,7 @@ void EspeakVoice::speak(SpeechStream& speech, std::stop_token stopping) {
         pending.reset();
         Rendering rendering{speech, speech.start()};
         lock.unlock();
-        EspeakLibrary::get().synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
-                                   espeakCHARS_UTF8, nullptr, &rendering);
-        speech.finish(rendering.ticket);
+        render(name, text, rendering);
         lock.lock();
     }
     stream = nullptr;

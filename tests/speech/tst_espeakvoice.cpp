@@ -16,10 +16,13 @@ using namespace std::chrono_literals;
 namespace {
 constexpr int bufferFrames = 512;
 
+// The sound card's mix, pulled by the tests themselves.
+Mixer soundCard;
+
 // What the sound card would be given in one buffer, with the speaker silent.
 std::vector<float> nextBuffer() {
     std::vector<float> buffer(bufferFrames, 0.0f);
-    Mixer::soundCard().mixInto(buffer);
+    soundCard.mixInto(buffer);
     return buffer;
 }
 
@@ -98,7 +101,7 @@ class EspeakVoiceTest : public QObject {
     }
 
     void aTextIsHeardAndAStopSilencesIt() {
-        EspeakVoice voice;
+        EspeakVoice voice(soundCard);
         voice.say("I am a girl.");
         QVERIFY(heardWithin(2s));
         voice.stop();
@@ -118,7 +121,7 @@ class EspeakVoiceTest : public QObject {
     }
     void aTextAskedForJustBeforeAStopIsNeverSaid() {
         QFETCH(QString, saying);
-        EspeakVoice voice;
+        EspeakVoice voice(soundCard);
         if (!saying.isEmpty()) {
             voice.say(saying.toStdString());
             QVERIFY(heardWithin(2s));
@@ -129,11 +132,24 @@ class EspeakVoiceTest : public QObject {
         QVERIFY(!heardWithin(2s));
     }
 
+    // The process has one engine: a second voice waits its turn, and both are heard.
+    void twoVoicesTakeTurnsWithTheOneEngine() {
+        EspeakVoice british(soundCard);
+        EspeakVoice american(soundCard, "en-us");
+        british.say("The cats were in the garden.");
+        american.say("The dogs were in the house.");
+        QVERIFY(heardWithin(2s));
+        british.stop();
+        QVERIFY(heardWithin(2s));
+        american.stop();
+        QVERIFY(!heardWithin(200ms));
+    }
+
     void theWholeTextIsHeard() {
         const std::string text = "The cats were in the garden.";
         const std::vector<std::int16_t> engine = engineSamples(text);
         const double engineMs = soundingLength(engine) * 1000.0 / EspeakLibrary::get().sampleRate;
-        EspeakVoice voice;
+        EspeakVoice voice(soundCard);
         voice.say(text);
         // The voice renders ahead of the sound card, so that no buffer is pulled before its
         // samples are there, which would put a gap into the speech.
