@@ -3,9 +3,11 @@
 #include "sound/SilentPorts.h"
 
 #include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <mutex>
 
-// Shared by the speaker and its opening thread, which may outlive it.
+// Shared by the speaker and its opening thread, which may end after it.
 struct BackgroundSpeaker::Opening {
     std::mutex mutex;
     std::condition_variable ended;
@@ -14,8 +16,9 @@ struct BackgroundSpeaker::Opening {
     std::unique_ptr<PortIo> speaker;
 };
 
-BackgroundSpeaker::BackgroundSpeaker(Opener open, std::chrono::milliseconds patience)
-    : open(std::move(open)), patience(patience) {}
+BackgroundSpeaker::BackgroundSpeaker(Opener open, std::chrono::milliseconds patience,
+                                     Straggler straggler)
+    : open(std::move(open)), patience(patience), straggler(std::move(straggler)) {}
 
 BackgroundSpeaker::~BackgroundSpeaker() {
     if (!opening)
@@ -27,12 +30,16 @@ BackgroundSpeaker::~BackgroundSpeaker() {
         const std::lock_guard lock(opening->mutex);
         ended = opening->done;
     }
-    // An opening that has ended has only to return; one that has not is held by a sound service
-    // that may never let go, and nothing of the program may wait for it.
+    // An opening that has ended has only to return.
     if (ended)
         openingThread.join();
     else
-        openingThread.detach();
+        straggler(std::move(openingThread));
+}
+
+void BackgroundSpeaker::endRunNow(std::thread) {
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
 }
 
 void BackgroundSpeaker::startOpening() {

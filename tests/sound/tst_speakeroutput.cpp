@@ -11,6 +11,7 @@
 #include <mutex>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 using namespace std::chrono_literals;
 
@@ -143,16 +144,20 @@ void TestSpeakerOutput::neverWaitsForAHangingOpening() {
         service->changed.wait(lock, [&] { return service->answers; });
         return std::make_unique<ServicedSpeaker>(service);
     };
+    // The openings still held when their speakers go, which the program would end the run on.
+    std::vector<std::thread> stragglers;
+    const auto keep = [&](std::thread hanging) { stragglers.push_back(std::move(hanging)); };
     const QList<QByteArray> lines = standardErrorOf([&] {
         // A tone goes on silently, and so does the rest of the run.
-        BackgroundSpeaker usedForATone(open, 10ms);
+        BackgroundSpeaker usedForATone(open, 10ms, keep);
         usedForATone.startOpening();
         playToneKeepingOtherBits(usedForATone);
         playToneKeepingOtherBits(usedForATone);
         // Nor does the program's end wait for the opening.
-        BackgroundSpeaker endedBeforeAnyTone(open, 10ms);
+        BackgroundSpeaker endedBeforeAnyTone(open, 10ms, keep);
         endedBeforeAnyTone.startOpening();
     });
+    QCOMPARE(stragglers.size(), 2u);
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines[0].startsWith("velmora: sound is off: the sound card did not open"),
              lines[0].constData());
@@ -161,6 +166,9 @@ void TestSpeakerOutput::neverWaitsForAHangingOpening() {
     service->answer();
     std::unique_lock lock(service->mutex);
     QVERIFY(service->changed.wait_for(lock, 60s, [&] { return service->closed == 2; }));
+    lock.unlock();
+    for (std::thread& opening : stragglers)
+        opening.join();
 }
 
 void TestSpeakerOutput::opensInTheBackground() {
