@@ -6,7 +6,6 @@
 #include "speech/SpeechStream.h"
 
 #include <iostream>
-#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -27,44 +26,25 @@ int rendered(short* samples, int count, espeak_EVENT* events) {
     return rendering.cutOff ? 1 : 0;
 }
 
-// The process's one engine, lent to one user at a time: its voice, pace and callback are set by
-// whoever holds it, and stay until the next holder sets its own.
-struct Engine {
-    std::mutex mutex;
-    std::string voice; // guarded by mutex: the one last set, to save loading it again
-};
-
-Engine& engine() {
-    static Engine shared;
-    return shared;
-}
-
 OnceWarning paceRefused;
 OnceWarning textRefused;
 
 // The engine with the named voice at the children's pace, rendering into the speech streams.
-// The caller holds the engine.
-const EspeakLibrary& setUpEngine(const std::string& name) {
-    const EspeakLibrary& espeak = EspeakLibrary::get();
-    if (engine().voice != name) {
-        engine().voice.clear();
-        espeak.useVoice(name);
-        engine().voice = name;
-    }
-    if (espeak.setParameter(espeakRATE, EspeakVoice::wordsPerMinute, 0) != EE_OK)
+void setUp(HeldEspeak& engine, const std::string& name) {
+    engine.useVoice(name);
+    if (engine->setParameter(espeakRATE, EspeakVoice::wordsPerMinute, 0) != EE_OK)
         paceRefused.say("libespeak-ng refuses the pace of " +
                         std::to_string(EspeakVoice::wordsPerMinute) + " words a minute");
-    espeak.setSynthCallback(rendered);
-    return espeak;
+    engine->setSynthCallback(rendered);
 }
 
 // The whole text in the named voice, unless it is cut off; then the end of what was said.
 void render(const std::string& name, const std::string& text, Rendering& rendering) {
-    const std::lock_guard hold(engine().mutex);
     try {
-        const espeak_ERROR result =
-            setUpEngine(name).synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
-                                    espeakCHARS_UTF8, nullptr, &rendering);
+        HeldEspeak engine;
+        setUp(engine, name);
+        const espeak_ERROR result = engine->synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER,
+                                                  0, espeakCHARS_UTF8, nullptr, &rendering);
         if (result != EE_OK && !rendering.cutOff)
             textRefused.say("libespeak-ng could not say a text (error " +
                             std::to_string(int(result)) + ")");
@@ -106,10 +86,8 @@ void EspeakVoice::stop() {
 
 std::optional<std::string> EspeakVoice::whyItCannotSpeak(const std::string& name) {
     try {
-        const std::lock_guard hold(engine().mutex);
-        engine().voice.clear();
-        EspeakLibrary::get().useVoice(name);
-        engine().voice = name;
+        HeldEspeak engine;
+        engine.useVoice(name);
         return std::nullopt;
     } catch (const std::runtime_error& error) {
         return error.what();
@@ -120,8 +98,9 @@ void EspeakVoice::run(std::stop_token stopping) {
     try {
         int sampleRate = 0;
         {
-            const std::lock_guard hold(engine().mutex);
-            sampleRate = setUpEngine(name).sampleRate;
+            HeldEspeak engine;
+            setUp(engine, name);
+            sampleRate = engine->sampleRate;
         }
         SpeechStream speech(sampleRate);
         mix.add(speech);

@@ -55,18 +55,18 @@ bool heardWithin(std::chrono::milliseconds patience) {
 
 // The engine's own samples of a text, as the voice has it say them, rendered on this thread.
 std::vector<std::int16_t> engineSamples(const std::string& text) {
-    const EspeakLibrary& espeak = EspeakLibrary::get();
+    HeldEspeak espeak;
     espeak.useVoice(EspeakVoice::defaultName);
-    espeak.setParameter(espeakRATE, EspeakVoice::wordsPerMinute, 0);
-    espeak.setSynthCallback([](short* samples, int count, espeak_EVENT* events) {
+    espeak->setParameter(espeakRATE, EspeakVoice::wordsPerMinute, 0);
+    espeak->setSynthCallback([](short* samples, int count, espeak_EVENT* events) {
         auto& into = *static_cast<std::vector<std::int16_t>*>(events->user_data);
         if (samples)
             into.insert(into.end(), samples, samples + count);
         return 0;
     });
     std::vector<std::int16_t> samples;
-    espeak.synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
-                 &samples);
+    espeak->synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
+                  &samples);
     return samples;
 }
 
@@ -148,7 +148,7 @@ class EspeakVoiceTest : public QObject {
     void theWholeTextIsHeard() {
         const std::string text = "The cats were in the garden.";
         const std::vector<std::int16_t> engine = engineSamples(text);
-        const double engineMs = soundingLength(engine) * 1000.0 / EspeakLibrary::get().sampleRate;
+        const double engineMs = soundingLength(engine) * 1000.0 / HeldEspeak()->sampleRate;
         EspeakVoice voice(soundCard);
         voice.say(text);
         // The voice renders ahead of the sound card, so that no buffer is pulled before its
