@@ -12,6 +12,21 @@ constexpr std::chrono::nanoseconds audioThreadJitter = 4ms;
 // Far more changes than a tone makes between two buffers.
 constexpr std::size_t maxPosted = 1024;
 
+// A change that missed the ring is kept in one word, so that the audio thread takes it whole:
+// its time to the microsecond, far finer than a tone needs, above its period, which is at most
+// 65536 timer clocks.
+constexpr int periodBits = 17;
+
+std::uint64_t packed(const SpeakerChange& change) {
+    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(change.time);
+    return std::uint64_t(micros.count()) << periodBits | change.period;
+}
+
+SpeakerChange unpacked(std::uint64_t word) {
+    return {std::chrono::microseconds(std::int64_t(word) >> periodBits),
+            std::uint32_t(word & ((std::uint64_t(1) << periodBits) - 1))};
+}
+
 std::chrono::nanoseconds durationOf(std::int64_t samples) {
     return std::chrono::nanoseconds(std::chrono::seconds(samples)) / outputSampleRate;
 }
@@ -28,15 +43,13 @@ SpeakerRenderer::SpeakerRenderer(std::chrono::nanoseconds latency)
 
 void SpeakerRenderer::post(const SpeakerChange& change) {
     // Once one change has missed the ring, the ones after it must not overtake it there.
-    if (!overflowed.load(std::memory_order_acquire))
+    if (missed.load(std::memory_order_acquire) == noneMissed)
         if (SpeakerChange* slot = posted.writable()) {
             *slot = change;
             posted.publish();
             return;
         }
-    newestTime.store(change.time.count(), std::memory_order_relaxed);
-    newestPeriod.store(change.period, std::memory_order_relaxed);
-    overflowed.store(true, std::memory_order_release);
+    missed.store(packed(change), std::memory_order_release);
 }
 
 void SpeakerRenderer::render(std::span<float> out, std::chrono::nanoseconds pullTime) {
@@ -72,11 +85,11 @@ void SpeakerRenderer::takePosted() {
         posted.release();
     }
     // The change that missed the ring comes after all that are in it.
-    if (posted.readable() || due.size() == due.capacity() ||
-        !overflowed.exchange(false, std::memory_order_acq_rel))
+    if (posted.readable() || due.size() == due.capacity())
         return;
-    due.push_back({std::chrono::nanoseconds(newestTime.load(std::memory_order_relaxed)),
-                   newestPeriod.load(std::memory_order_relaxed)});
+    const std::uint64_t newest = missed.exchange(noneMissed, std::memory_order_acq_rel);
+    if (newest != noneMissed)
+        due.push_back(unpacked(newest));
 }
 
 void SpeakerRenderer::notePull(std::chrono::nanoseconds pullTime) {

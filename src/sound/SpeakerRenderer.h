@@ -47,12 +47,11 @@ class SpeakerRenderer final : public SpeakerChangeSink {
     const std::chrono::nanoseconds latency;
 
     LockFreeRing<SpeakerChange> posted;
-    // A change that found the ring full, and each one after it until the audio thread takes it:
-    // only a stalled audio thread lets the ring fill, and then the newest state is all that
-    // still matters.
-    std::atomic<bool> overflowed = false;
-    std::atomic<std::int64_t> newestTime = 0;
-    std::atomic<std::uint32_t> newestPeriod = 0;
+    // A change that found the ring full, replaced by each one after it until the audio thread
+    // takes it: only a stalled audio thread lets the ring fill, and then the newest state is all
+    // that still matters. Packed in one word, so that time and period are always one change's.
+    static constexpr std::uint64_t noneMissed = ~std::uint64_t(0);
+    std::atomic<std::uint64_t> missed = noneMissed;
 
     std::vector<SpeakerChange> due;
     std::array<SquareVoice, 4> voices;
