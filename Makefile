@@ -6,7 +6,7 @@ TEST_ENV := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 # Suites run as many at a time as there are cores; those that measure time run alone.
 JOBS := $(shell nproc)
 
-.PHONY: run test check bench bench-quick package pictures fuzz build configure deps clean
+.PHONY: run test tsan check bench bench-quick package pictures fuzz build configure deps clean
 
 # `make run FILE=examples/was-or-were.gift` plays a teacher's tests instead of Velmora's own. It
 # builds the program alone: nothing of the test suite stands between a newcomer and a window.
@@ -24,6 +24,17 @@ test: check
 	cd $(SANITIZE) && $(TEST_ENV) ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j$(JOBS)
+
+# The suites where the sound card's thread, the voice's and the GUI's run together, built and run
+# under ThreadSanitizer in a folder of their own.
+TSAN := build/tsan
+TSAN_SUITES := tst_mixer tst_speakerrenderer tst_speakeroutput tst_emulatedspeaker tst_speechstream \
+  tst_espeakvoice tst_readaloud
+tsan: deps
+	@[ -f $(TSAN)/build.ninja ] || $(CONFIGURE) -S . -B $(TSAN) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_TSAN=ON
+	cmake --build $(TSAN) --target $(TSAN_SUITES)
+	cd $(TSAN) && $(TEST_ENV) TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/tsan.supp" \
+	  ctest --output-on-failure -R '^($(subst $(eval) ,|,$(TSAN_SUITES)))$$'
 
 # Benchmarks against a minimal Qt program, on a virtual display when there is no real one. Each
 # run's table is kept in bench/results; a missed target fails the run. bench-quick leaves out

@@ -10,6 +10,7 @@
 #include "shell/TextBox.h"
 #include "shell/UrlOpener.h"
 #include "sound/EmulatedSpeaker.h"
+#include "sound/Mixer.h"
 #include "sound/SpeakerRenderer.h"
 #include "speech/EspeakVoice.h"
 
@@ -236,7 +237,8 @@ int runTiming(int answerCount, bool readingAloud, bool keepingRecord) {
     StampingClock clock;
     auto speaker = std::make_unique<CapturedSpeaker>();
     DesktopUrlOpener urlOpener;
-    EspeakVoice voice;
+    Mixer mix;
+    EspeakVoice voice(mix);
     if (readingAloud)
         voice.warmUp();
     ScreenSet shell(

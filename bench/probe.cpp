@@ -1,4 +1,5 @@
 // Velmora measured from the inside, one measurement per run: `bench_probe MODE`.
+#include "CallbackRun.h"
 #include "ManualClock.h"
 #include "Measure.h"
 #include "RecordProbe.h"
@@ -143,10 +144,11 @@ int readMoodleExports() {
 // aloud, libespeak-ng and its voice are loaded too, and each text is given time to be rendered.
 int memory(bool withSoundCard, bool readingAloud) {
     ManualClock clock;
+    Mixer mix;
     const std::unique_ptr<PortIo> speaker =
-        withSoundCard ? openSpeaker() : std::make_unique<SilentPorts>();
+        withSoundCard ? openSpeaker(mix) : std::make_unique<SilentPorts>();
     DesktopUrlOpener urlOpener;
-    EspeakVoice voice;
+    EspeakVoice voice(mix);
     if (readingAloud)
         voice.warmUp();
     ScreenSet shell({clock, urlOpener, [] { return 1024; }}, *speaker, {voice, readingAloud});
@@ -209,7 +211,8 @@ int road() {
     ManualClock clock;
     SilentPorts ports;
     DesktopUrlOpener urlOpener;
-    EspeakVoice voice;
+    Mixer mix;
+    EspeakVoice voice(mix);
     ScreenSet shell({clock, urlOpener, [] { return 1024; }}, ports, {voice});
     shell.start();
     const std::int64_t start = monotonicNs();
@@ -232,10 +235,11 @@ int road() {
 // how soon the program has ended. Then how long the sound card takes to close in a tone.
 int closeDuringTone() {
     QtClock clock;
-    std::unique_ptr<PortIo> soundCard = openSpeaker();
+    Mixer mix;
+    std::unique_ptr<PortIo> soundCard = openSpeaker(mix);
     ToneListener speaker(*soundCard);
     DesktopUrlOpener urlOpener;
-    EspeakVoice voice;
+    EspeakVoice voice(mix);
     ScreenSet shell({clock, urlOpener, [] { return 1024; }}, speaker, {voice});
     shell.start();
     std::int64_t clickedAt = 0;
@@ -270,7 +274,8 @@ int speechLatency() {
     ManualClock clock;
     SilentPorts ports;
     DesktopUrlOpener urlOpener;
-    EspeakVoice voice;
+    Mixer mix;
+    EspeakVoice voice(mix);
     voice.warmUp();
     ScreenSet shell({clock, urlOpener, [] { return 1024; }}, ports, {voice, true});
     std::atomic<std::int64_t> heardAt = 0;
@@ -281,7 +286,7 @@ int speechLatency() {
         auto next = std::chrono::steady_clock::now();
         while (!stopping.stop_requested()) {
             std::fill(buffer.begin(), buffer.end(), 0.0f);
-            Mixer::soundCard().mixInto(buffer);
+            mix.mixInto(buffer);
             const bool sounding =
                 std::any_of(buffer.begin(), buffer.end(), [](float s) { return s != 0.0f; });
             if (sounding && heardAt == 0)
@@ -386,8 +391,10 @@ int main(int argc, char* argv[]) {
         return measureClassReport(VELMORA_PROGRAM);
     if (mode == "speech")
         return speechLatency();
+    if (mode == "callback")
+        return runCallbackTiming();
     std::fprintf(stderr, "usage: bench_probe startup [FILE]|read|read-xml|memory|memory-silent|"
-                         "memory-read-aloud|feedback|idle|road|close|timing [answers [read-aloud]]|"
-                         "speech\n");
+                         "memory-read-aloud|feedback|idle|road|close|timing [answers [read-aloud|"
+                         "record]]|record-write|record-report|speech|callback\n");
     return 2;
 }

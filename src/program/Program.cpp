@@ -4,6 +4,7 @@
 #include "program/WindowSystem.h"
 #include "record/Pupil.h"
 #include "shell/Accessibility.h"
+#include "sound/Speaker.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -28,7 +29,8 @@ std::unique_ptr<RecordWriter> recordWriter(const RecordChoice& keeping) {
 
 Program::Program(std::span<const QuestionBank> banks, VoiceChoice reading,
                  const RecordChoice& keeping)
-    : voice(reading.voice), record(recordWriter(keeping)),
+    : speaker([mix = mix] { return openSpeaker(*mix); }), voice(*mix, reading.voice),
+      record(recordWriter(keeping)),
       all({clock, urlOpener, [this] { return displayWidth(); }}, speaker,
           {voice, reading.asTextsAppear}, banks, record.get()) {
     // The engine starts on the voice's own thread, beside the windows, so that the first

@@ -5,6 +5,7 @@
 #include "shell/QtClock.h"
 #include "shell/UrlOpener.h"
 #include "sound/BackgroundSpeaker.h"
+#include "sound/Mixer.h"
 #include "speech/EspeakVoice.h"
 
 #include <memory>
@@ -46,6 +47,8 @@ class Program {
     int displayWidth();
 
     QtClock clock;
+    // Shared with the speaker's opening, which a hanging sound service may keep past the program.
+    const std::shared_ptr<Mixer> mix = std::make_shared<Mixer>();
     BackgroundSpeaker speaker;
     EspeakVoice voice;
     DesktopUrlOpener urlOpener;

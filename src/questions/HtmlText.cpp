@@ -128,7 +128,7 @@ class TextParser {
     TextParser(const TextParser&) = delete;
     TextParser& operator=(const TextParser&) = delete;
 
-    // False when the parser cannot be made: the text is empty or memory is short.
+    // False when libxml2 cannot make the parser, short of memory.
     bool read(TextGatherer& gatherer) {
         if (!parser)
             return false;
@@ -152,10 +152,13 @@ class TextParser {
 HtmlText htmlText(std::string_view html) {
     if (html.size() > longestHtml)
         return {{}, Unplayable{"its HTML is longer than 8 KiB"}};
+    // libxml2 makes no parser for nothing at all.
+    if (html.empty())
+        return {};
     TextParser parser(html);
     TextGatherer gatherer(parser.context());
     if (!parser.read(gatherer))
-        return {};
+        return {{}, Unplayable{"libxml2 could not read its HTML"}};
     // The parser skips the white space before the first tag or text.
     if (!html.empty() && isWhiteSpace(html.front()) && !gatherer.result.text.starts_with(' '))
         gatherer.result.text.insert(0, 1, ' ');

@@ -13,8 +13,8 @@ struct HtmlText {
     // end only where the HTML has white space there: a block's edge at the very start or end
     // adds none, so the text beside a gap keeps the teacher's spacing.
     std::string text;
-    // Why a question with this text cannot be played: it shows a picture, or its markup is too
-    // long or nested too deeply to be a question's.
+    // Why a question with this text cannot be played: it shows a picture, its markup is too
+    // long or nested too deeply to be a question's, or libxml2 could not read it at all.
     std::optional<Unplayable> unplayable;
 };
 

@@ -3,10 +3,11 @@
 #include "sound/SilentPorts.h"
 
 #include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <mutex>
-#include <thread>
 
-// Shared by the speaker and its opening thread, which may outlive it.
+// Shared by the speaker and its opening thread, which may end after it.
 struct BackgroundSpeaker::Opening {
     std::mutex mutex;
     std::condition_variable ended;
@@ -15,27 +16,44 @@ struct BackgroundSpeaker::Opening {
     std::unique_ptr<PortIo> speaker;
 };
 
-BackgroundSpeaker::BackgroundSpeaker(Opener open, std::chrono::milliseconds patience)
-    : open(std::move(open)), patience(patience) {}
+BackgroundSpeaker::BackgroundSpeaker(Opener open, std::chrono::milliseconds patience,
+                                     Straggler straggler)
+    : open(std::move(open)), patience(patience), straggler(std::move(straggler)) {}
 
 BackgroundSpeaker::~BackgroundSpeaker() {
-    if (opening && !opened)
+    if (!opening)
+        return;
+    if (!opened)
         waitForOpening();
+    bool ended = false;
+    {
+        const std::lock_guard lock(opening->mutex);
+        ended = opening->done;
+    }
+    // An opening that has ended has only to return.
+    if (ended)
+        openingThread.join();
+    else
+        straggler(std::move(openingThread));
+}
+
+void BackgroundSpeaker::endRunNow(std::thread) {
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
 }
 
 void BackgroundSpeaker::startOpening() {
     if (opening || opened)
         return;
     opening = std::make_shared<Opening>();
-    // Detached, so that an opening that never ends holds up neither a tone nor the program's end.
-    std::thread([opening = opening, open = open] {
+    openingThread = std::thread([opening = opening, open = open] {
         std::unique_ptr<PortIo> speaker = open();
         const std::lock_guard lock(opening->mutex);
         opening->done = true;
         if (!opening->abandoned)
             opening->speaker = std::move(speaker);
         opening->ended.notify_all();
-    }).detach();
+    });
 }
 
 void BackgroundSpeaker::vbOut(std::uint16_t port, std::uint8_t value) {

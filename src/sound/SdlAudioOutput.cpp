@@ -1,14 +1,13 @@
 #include "sound/SdlAudioOutput.h"
 
-#include "sound/Mixer.h"
 #include "sound/OutputFormat.h"
 
 #include <span>
 #include <stdexcept>
 #include <string>
 
-SdlAudioOutput::SdlAudioOutput(SpeakerRenderer& renderer, const MonotonicClock& clock)
-    : sdl(SdlLibrary::get()), renderer(renderer), clock(clock) {
+SdlAudioOutput::SdlAudioOutput(SpeakerRenderer& renderer, const MonotonicClock& clock, Mixer& mix)
+    : sdl(SdlLibrary::get()), renderer(renderer), clock(clock), mix(mix) {
     // SDL keeps state, such as its error text, for every thread that calls it, and frees it only
     // for threads it made itself. The sound card is opened on a thread that ends right after.
     struct ThreadStateRelease {
@@ -44,12 +43,13 @@ SdlAudioOutput::~SdlAudioOutput() {
     sdl.quitSubSystem(SDL_INIT_AUDIO);
 }
 
-// SDL's audio thread. The GUI thread never waits for it beyond the renderer's short critical
-// section, so a lost device, after which this comes late or not at all, cannot hold up a tone.
+// SDL's audio thread. Neither it nor the GUI thread ever waits for the other, so a lost device,
+// after which this comes late or not at all, cannot hold up a tone, and a busy GUI or voice thread
+// cannot hold up the sound card.
 void SDLCALL SdlAudioOutput::pull(void* self, Uint8* stream, int bytes) {
     auto& output = *static_cast<SdlAudioOutput*>(self);
     const std::span<float> samples(reinterpret_cast<float*>(stream),
                                    static_cast<std::size_t>(bytes) / sizeof(float));
     output.renderer.render(samples, output.clock.now());
-    Mixer::soundCard().mixInto(samples);
+    output.mix.mixInto(samples);
 }

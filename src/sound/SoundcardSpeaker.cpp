@@ -10,10 +10,10 @@ namespace {
 constexpr auto fadeOutHeard = 70ms;
 } // namespace
 
-SoundcardSpeaker::SoundcardSpeaker()
+SoundcardSpeaker::SoundcardSpeaker(Mixer& mix)
     : renderer(SpeakerRenderer::latencyFor(SdlAudioOutput::bufferFrames) +
                SpeakerRenderer::lateTick),
-      output(renderer, clock), speaker(clock, renderer) {}
+      output(renderer, clock, mix), speaker(clock, renderer) {}
 
 SoundcardSpeaker::~SoundcardSpeaker() {
     if ((speaker.vbInp(systemControlPort) & speakerGateBits) == 0)

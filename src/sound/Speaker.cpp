@@ -6,9 +6,9 @@
 #include <iostream>
 #include <stdexcept>
 
-std::unique_ptr<PortIo> openSpeaker() {
+std::unique_ptr<PortIo> openSpeaker(Mixer& mix) {
     try {
-        return std::make_unique<SoundcardSpeaker>();
+        return std::make_unique<SoundcardSpeaker>(mix);
     } catch (const std::runtime_error& error) {
         saySoundIsOff(error.what());
         return std::make_unique<SilentPorts>();

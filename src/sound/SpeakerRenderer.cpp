@@ -9,9 +9,23 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr std::chrono::nanoseconds audioThreadJitter = 4ms;
-// Far more changes than a tone makes between two buffers: only a stalled audio thread lets this
-// many pile up, and then the newest state is all that still matters.
+// Far more changes than a tone makes between two buffers.
 constexpr std::size_t maxPosted = 1024;
+
+// A change that missed the ring is kept in one word, so that the audio thread takes it whole:
+// its time to the microsecond, far finer than a tone needs, above its period, which is at most
+// 65536 timer clocks.
+constexpr int periodBits = 17;
+
+std::uint64_t packed(const SpeakerChange& change) {
+    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(change.time);
+    return std::uint64_t(micros.count()) << periodBits | change.period;
+}
+
+SpeakerChange unpacked(std::uint64_t word) {
+    return {std::chrono::microseconds(std::int64_t(word) >> periodBits),
+            std::uint32_t(word & ((std::uint64_t(1) << periodBits) - 1))};
+}
 
 std::chrono::nanoseconds durationOf(std::int64_t samples) {
     return std::chrono::nanoseconds(std::chrono::seconds(samples)) / outputSampleRate;
@@ -22,16 +36,20 @@ std::chrono::nanoseconds SpeakerRenderer::latencyFor(int bufferFrames) {
     return durationOf(bufferFrames) + audioThreadJitter;
 }
 
-SpeakerRenderer::SpeakerRenderer(std::chrono::nanoseconds latency) : latency(latency) {
-    posted.reserve(maxPosted);
+SpeakerRenderer::SpeakerRenderer(std::chrono::nanoseconds latency)
+    : latency(latency), posted(maxPosted) {
     due.reserve(2 * maxPosted);
 }
 
 void SpeakerRenderer::post(const SpeakerChange& change) {
-    const std::lock_guard lock(postedMutex);
-    if (posted.size() == maxPosted)
-        posted.clear();
-    posted.push_back(change);
+    // Once one change has missed the ring, the ones after it must not overtake it there.
+    if (missed.load(std::memory_order_acquire) == noneMissed)
+        if (SpeakerChange* slot = posted.writable()) {
+            *slot = change;
+            posted.publish();
+            return;
+        }
+    missed.store(packed(change), std::memory_order_release);
 }
 
 void SpeakerRenderer::render(std::span<float> out, std::chrono::nanoseconds pullTime) {
@@ -58,10 +76,20 @@ void SpeakerRenderer::render(std::span<float> out, std::chrono::nanoseconds pull
     due.erase(due.begin(), nextDue);
 }
 
+// Into the room reserved: the audio thread allocates nothing.
 void SpeakerRenderer::takePosted() {
-    const std::lock_guard lock(postedMutex);
-    due.insert(due.end(), posted.begin(), posted.end());
-    posted.clear();
+    const std::size_t room = due.capacity() - 1;
+    for (const SpeakerChange* change = posted.readable(); change && due.size() < room;
+         change = posted.readable()) {
+        due.push_back(*change);
+        posted.release();
+    }
+    // The change that missed the ring comes after all that are in it.
+    if (posted.readable() || due.size() == due.capacity())
+        return;
+    const std::uint64_t newest = missed.exchange(noneMissed, std::memory_order_acq_rel);
+    if (newest != noneMissed)
+        due.push_back(unpacked(newest));
 }
 
 void SpeakerRenderer::notePull(std::chrono::nanoseconds pullTime) {

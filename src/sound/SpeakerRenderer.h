@@ -1,18 +1,19 @@
 #pragma once
 
+#include "sound/LockFreeRing.h"
 #include "sound/SpeakerChange.h"
 #include "sound/SquareVoice.h"
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
-#include <mutex>
 #include <span>
 #include <vector>
 
 // Turns the speaker's timestamped changes into sound card samples. Changes are posted on the GUI
-// thread; samples are pulled on the audio thread, which takes the posted changes in one short
-// critical section and renders outside it.
+// thread; samples are pulled on the audio thread, which takes the posted changes from a lock-free
+// ring: neither thread ever waits for the other.
 //
 // Each change sounds at its own time plus a fixed latency, not at the buffer it happens to fall
 // in, so a tone lasts exactly as long as its gate was open whatever the buffer size. The link
@@ -45,8 +46,12 @@ class SpeakerRenderer final : public SpeakerChangeSink {
 
     const std::chrono::nanoseconds latency;
 
-    std::mutex postedMutex;
-    std::vector<SpeakerChange> posted; // guarded by postedMutex
+    LockFreeRing<SpeakerChange> posted;
+    // A change that found the ring full, replaced by each one after it until the audio thread
+    // takes it: only a stalled audio thread lets the ring fill, and then the newest state is all
+    // that still matters. Packed in one word, so that time and period are always one change's.
+    static constexpr std::uint64_t noneMissed = ~std::uint64_t(0);
+    std::atomic<std::uint64_t> missed = noneMissed;
 
     std::vector<SpeakerChange> due;
     std::array<SquareVoice, 4> voices;

@@ -23,14 +23,31 @@ EspeakLibrary load() {
         throw std::runtime_error("libespeak-ng cannot find its voices");
     return espeak;
 }
-} // namespace
 
-const EspeakLibrary& EspeakLibrary::get() {
+struct Engine {
+    std::mutex mutex;
+    // Guarded by mutex: the voice set last, or none when a voice failed to load over it.
+    std::string voice;
+};
+
+Engine& engine() {
+    static Engine shared;
+    return shared;
+}
+
+const EspeakLibrary& started() {
     static const EspeakLibrary espeak = load();
     return espeak;
 }
+} // namespace
 
-void EspeakLibrary::useVoice(const std::string& name) const {
-    if (!name.starts_with("en") || setVoiceByName(name.c_str()) != EE_OK)
+HeldEspeak::HeldEspeak() : hold(engine().mutex), espeak(started()) {}
+
+void HeldEspeak::useVoice(const std::string& name) {
+    if (engine().voice == name)
+        return;
+    engine().voice.clear();
+    if (!name.starts_with("en") || espeak.setVoiceByName(name.c_str()) != EE_OK)
         throw std::runtime_error("libespeak-ng has no English voice \"" + name + "\"");
+    engine().voice = name;
 }

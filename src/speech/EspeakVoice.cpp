@@ -1,41 +1,66 @@
 #include "speech/EspeakVoice.h"
 
 #include "sound/Mixer.h"
-#include "sound/SpeechStream.h"
+#include "sound/OnceWarning.h"
 #include "speech/EspeakLibrary.h"
+#include "speech/SpeechStream.h"
 
 #include <iostream>
 #include <stdexcept>
+#include <string>
 
 namespace {
 // Where one text's samples go, and which text it is: a text cut off is told to stop rendering.
 struct Rendering {
     SpeechStream& stream;
     SpeechStream::Ticket ticket;
+    bool cutOff = false;
 };
 
 int rendered(short* samples, int count, espeak_EVENT* events) {
     auto& rendering = *static_cast<Rendering*>(events->user_data);
     if (!samples)
         return 0;
-    const bool current = rendering.stream.append(
+    rendering.cutOff = !rendering.stream.append(
         rendering.ticket, {reinterpret_cast<const std::int16_t*>(samples), std::size_t(count)});
-    return current ? 0 : 1;
+    return rendering.cutOff ? 1 : 0;
 }
 
+OnceWarning paceRefused;
+OnceWarning textRefused;
+
 // The engine with the named voice at the children's pace, rendering into the speech streams.
-const EspeakLibrary& startEngine(const std::string& name) {
-    const EspeakLibrary& espeak = EspeakLibrary::get();
-    espeak.useVoice(name);
-    espeak.setParameter(espeakRATE, EspeakVoice::wordsPerMinute, 0);
-    espeak.setSynthCallback(rendered);
-    return espeak;
+void setUp(HeldEspeak& engine, const std::string& name) {
+    engine.useVoice(name);
+    if (engine->setParameter(espeakRATE, EspeakVoice::wordsPerMinute, 0) != EE_OK)
+        paceRefused.say("libespeak-ng refuses the pace of " +
+                        std::to_string(EspeakVoice::wordsPerMinute) + " words a minute");
+    engine->setSynthCallback(rendered);
+}
+
+// The whole text in the named voice, unless it is cut off; then the end of what was said.
+void render(const std::string& name, const std::string& text, Rendering& rendering) {
+    try {
+        HeldEspeak engine;
+        setUp(engine, name);
+        const espeak_ERROR result = engine->synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER,
+                                                  0, espeakCHARS_UTF8, nullptr, &rendering);
+        if (result != EE_OK && !rendering.cutOff)
+            textRefused.say("libespeak-ng could not say a text (error " +
+                            std::to_string(int(result)) + ")");
+    } catch (const std::runtime_error& error) {
+        textRefused.say(std::string("libespeak-ng could not say a text: ") + error.what());
+    }
+    rendering.stream.finish(rendering.ticket);
 }
 } // namespace
 
-EspeakVoice::EspeakVoice(std::string name) : name(std::move(name)) {}
+EspeakVoice::EspeakVoice(Mixer& mix, std::string name) : mix(mix), name(std::move(name)) {}
 
-EspeakVoice::~EspeakVoice() = default;
+EspeakVoice::~EspeakVoice() {
+    // A voice rendering far ahead of the sound card waits for it; cut off, it waits no more.
+    stop();
+}
 
 void EspeakVoice::warmUp() {
     const std::lock_guard lock(mutex);
@@ -61,7 +86,8 @@ void EspeakVoice::stop() {
 
 std::optional<std::string> EspeakVoice::whyItCannotSpeak(const std::string& name) {
     try {
-        EspeakLibrary::get().useVoice(name);
+        HeldEspeak engine;
+        engine.useVoice(name);
         return std::nullopt;
     } catch (const std::runtime_error& error) {
         return error.what();
@@ -70,11 +96,17 @@ std::optional<std::string> EspeakVoice::whyItCannotSpeak(const std::string& name
 
 void EspeakVoice::run(std::stop_token stopping) {
     try {
-        SpeechStream speech(startEngine(name).sampleRate);
-        Mixer::soundCard().add(speech);
+        int sampleRate = 0;
+        {
+            HeldEspeak engine;
+            setUp(engine, name);
+            sampleRate = engine->sampleRate;
+        }
+        SpeechStream speech(sampleRate);
+        mix.add(speech);
         speak(speech, stopping);
-        Mixer::soundCard().remove(speech);
-    } catch (const std::runtime_error& error) {
+        mix.remove(speech);
+    } catch (const std::exception& error) {
         std::cerr << "velmora: read-aloud is off: " << error.what() << '\n';
     }
 }
@@ -87,9 +119,7 @@ void EspeakVoice::speak(SpeechStream& speech, std::stop_token stopping) {
         pending.reset();
         Rendering rendering{speech, speech.start()};
         lock.unlock();
-        EspeakLibrary::get().synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
-                                   espeakCHARS_UTF8, nullptr, &rendering);
-        speech.finish(rendering.ticket);
+        render(name, text, rendering);
         lock.lock();
     }
     stream = nullptr;

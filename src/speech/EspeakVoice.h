@@ -10,12 +10,16 @@
 #include <string>
 #include <thread>
 
+class Mixer;
 class SpeechStream;
 
 // The voice of libespeak-ng, heard through the sound card's mix. The engine is loaded, started
 // and rendered on a thread of its own, the first time something is to be said or when warmed
-// up, so that no step of the screens waits for it. Without the engine, its voices or a sound
-// card it says so once on standard error and stays silent.
+// up, so that no step of the screens waits for it. Without the engine or its voices it says so
+// once on standard error and stays silent.
+//
+// The process has one engine, with one voice, pace and callback at a time: two voices take turns
+// with it, a whole text each, and each sets it up as its own before it renders.
 class EspeakVoice final : public Voice {
   public:
     // A pace that children beginning English can follow.
@@ -23,7 +27,8 @@ class EspeakVoice final : public Voice {
     // British English; "en-us" is American.
     static constexpr const char* defaultName = "en";
 
-    explicit EspeakVoice(std::string name = defaultName);
+    explicit EspeakVoice(Mixer& mix, std::string name = defaultName);
+    // Cuts off what is being said and ends the voice's thread.
     ~EspeakVoice() override;
     EspeakVoice(const EspeakVoice&) = delete;
     EspeakVoice& operator=(const EspeakVoice&) = delete;
@@ -42,6 +47,7 @@ class EspeakVoice final : public Voice {
     void run(std::stop_token stopping);
     void speak(SpeechStream& stream, std::stop_token stopping);
 
+    Mixer& mix;
     const std::string name;
     std::mutex mutex;
     std::condition_variable_any wake;

@@ -363,7 +363,8 @@ void InterruptionsTest::closeDuringAToneEndsTheProgramAtOnce() {
 // which is all the program sees of it: SDL no longer calls for sound, the device stays open.
 void InterruptionsTest::theProgramGoesOnWhenTheSoundCardGoes() {
     qputenv("SDL_AUDIODRIVER", "dummy");
-    std::unique_ptr<PortIo> soundCard = openSpeaker();
+    Mixer mix;
+    std::unique_ptr<PortIo> soundCard = openSpeaker(mix);
     QVERIFY(dynamic_cast<SoundcardSpeaker*>(soundCard.get()));
     SDL_AudioDeviceID device = 0;
     for (SDL_AudioDeviceID id = 1; id < 32 && !device; ++id)
@@ -398,7 +399,7 @@ void InterruptionsTest::theProgramGoesOnWhenTheSoundCardGoes() {
 
     // No sound card from the start: the same test, silently.
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
-    const std::unique_ptr<PortIo> none = openSpeaker();
+    const std::unique_ptr<PortIo> none = openSpeaker(mix);
     QVERIFY(dynamic_cast<SilentPorts*>(none.get()));
     Harness silent(clock, *none);
     TestScreen& screen = silent.startTest(5);

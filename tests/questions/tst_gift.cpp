@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryFile>
 #include <QTest>
+#include <libxml/parser.h>
+#include <libxml/xmlmemory.h>
 #include <unistd.h>
 
 namespace {
@@ -39,6 +41,10 @@ QString lengthsOf(const TeacherTests& read) {
     for (const QuestionBank& test : read.tests())
         lengths << QString::number(test.size());
     return lengths.join(' ');
+}
+
+void* noMemory(std::size_t) {
+    return nullptr;
 }
 
 QString listed(const std::vector<Finding>& findings) {
@@ -85,6 +91,7 @@ class GiftTest : public QObject {
     void theLargestFileIsReadQuickly();
     void theExamplesPlayWithNothingLeftOut();
     void brokenHtmlIsReadWithoutAWordOnTheTerminal();
+    void htmlLibxml2CannotReadIsLeftOutAndTheRestPlay();
 };
 
 // Each row is a whole file and what is said of it: the findings, or the refusal that ends the
@@ -401,6 +408,23 @@ void GiftTest::brokenHtmlIsReadWithoutAWordOnTheTerminal() {
     QCOMPARE(terminal.readAll(), QByteArray());
     QCOMPARE(read.tests().size(), 1u);
     QCOMPARE(text(read.tests()[0][0].correctSentence), " &bogus; The café is open.");
+}
+
+// A parser libxml2 cannot make, short of memory, is no question without a right answer: the
+// question is left out with its line, and why, and the others play.
+void GiftTest::htmlLibxml2CannotReadIsLeftOutAndTheRestPlay() {
+    xmlInitParser();
+    xmlFreeFunc freeing = nullptr;
+    xmlMallocFunc allocating = nullptr;
+    xmlReallocFunc reallocating = nullptr;
+    xmlStrdupFunc copying = nullptr;
+    QCOMPARE(xmlMemGet(&freeing, &allocating, &reallocating, &copying), 0);
+    const QByteArray file = laidOut("5q") + "\n\n[html]<p>The dog {=is ~are} here.</p>";
+    xmlMemSetup(freeing, noMemory, reallocating, copying);
+    const TeacherTests read = readBytes(file);
+    xmlMemSetup(freeing, allocating, reallocating, copying);
+    QCOMPARE(listed(read.findings()), "11: libxml2 could not read its HTML");
+    QCOMPARE(lengthsOf(read), "5");
 }
 
 QTEST_APPLESS_MAIN(GiftTest)

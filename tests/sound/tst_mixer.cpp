@@ -1,11 +1,12 @@
 // The one stream the sound card plays: the speaker alone is passed on untouched, other sounds are
-// added and held at full scale, and speech is resampled, cut off and ended as it is told.
+// added and held at full scale, and a source removed is no longer used once removal returns.
 #include "sound/Mixer.h"
-#include "sound/OutputFormat.h"
-#include "sound/SpeechStream.h"
 
 #include <QTest>
 #include <algorithm>
+#include <atomic>
+#include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -22,15 +23,6 @@ struct Level final : MixerSource {
     }
 };
 
-std::vector<float> pulled(SpeechStream& speech, std::size_t frames) {
-    std::vector<float> out(frames, 0.0f);
-    speech.addTo(out);
-    return out;
-}
-
-std::vector<std::int16_t> constant(int rate, double seconds, std::int16_t level) {
-    return std::vector<std::int16_t>(std::size_t(rate * seconds), level);
-}
 } // namespace
 
 class MixerTest : public QObject {
@@ -78,35 +70,56 @@ class MixerTest : public QObject {
         QCOMPARE(out, (std::vector<float>{1.08f, -1.08f}));
     }
 
-    void speechIsResampledToTheSoundCardsRate() {
-        constexpr int voiceRate = 22050;
-        SpeechStream speech(voiceRate);
-        const SpeechStream::Ticket ticket = speech.start();
-        QVERIFY(speech.append(ticket, constant(voiceRate, 1.0, 16384)));
-        speech.finish(ticket);
-        const std::vector<float> out = pulled(speech, 2 * outputSampleRate);
-        const auto atLevel =
-            std::count_if(out.begin(), out.end(), [](float s) { return qAbs(s - 0.5f) < 0.01f; });
-        QVERIFY2(qAbs(atLevel - outputSampleRate) < outputSampleRate / 200,
-                 qPrintable(QString::number(atLevel)));
+    void aSourceRemovedIsLetGoBeforeRemoveReturns() {
+        // A source that takes its time over each buffer, and says when it is being used.
+        struct Slow final : MixerSource {
+            std::atomic<bool> inUse = false;
+            std::atomic<bool> usedAfterRemoval = false;
+            std::atomic<bool> removed = false;
+            bool addTo(std::span<float>) override {
+                inUse = true;
+                if (removed)
+                    usedAfterRemoval = true;
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+                inUse = false;
+                return false;
+            }
+        };
+        Mixer mixer;
+        std::atomic<bool> done = false;
+        std::thread audio([&] {
+            std::vector<float> buffer(64);
+            while (!done)
+                mixer.mixInto(buffer);
+        });
+        bool letGo = true;
+        for (int round = 0; round < 200; ++round) {
+            Slow source;
+            mixer.add(source);
+            std::this_thread::sleep_for(std::chrono::microseconds(round % 7 * 50));
+            mixer.remove(source);
+            source.removed = true;
+            letGo = letGo && !source.inUse;
+            std::this_thread::sleep_for(std::chrono::microseconds(300));
+            letGo = letGo && !source.usedAfterRemoval;
+        }
+        done = true;
+        audio.join();
+        QVERIFY(letGo);
     }
 
-    void speechCutOffIsNotHeardAgain() {
-        constexpr int voiceRate = 22050;
-        SpeechStream speech(voiceRate);
-        const SpeechStream::Ticket first = speech.start();
-        QVERIFY(speech.append(first, constant(voiceRate, 0.5, 8000)));
-        speech.clear();
-        QVERIFY(!speech.append(first, constant(voiceRate, 0.5, 8000)));
-        speech.finish(first);
-        std::vector<float> out(outputSampleRate, 0.0f);
-        QVERIFY(!speech.addTo(out));
-
-        const SpeechStream::Ticket second = speech.start();
-        QVERIFY(second != first);
-        QVERIFY(speech.append(second, constant(voiceRate, 0.1, 8000)));
-        speech.finish(second);
-        QVERIFY(speech.addTo(out));
+    void aFullMixRefusesAnotherSource() {
+        Mixer mixer;
+        std::vector<Level> sources(Mixer::maxSources + 1, Level(0.1f));
+        for (std::size_t i = 0; i < Mixer::maxSources; ++i)
+            mixer.add(sources[i]);
+        QVERIFY_THROWS_EXCEPTION(std::length_error, mixer.add(sources.back()));
+        // Room made by a removal is taken again.
+        mixer.remove(sources[1]);
+        mixer.add(sources.back());
+        std::vector<float> out(1, 0.0f);
+        mixer.mixInto(out);
+        QVERIFY(qAbs(out[0] - 0.4f) < 1e-6f);
     }
 };
 

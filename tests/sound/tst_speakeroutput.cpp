@@ -11,12 +11,19 @@
 #include <mutex>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 using namespace std::chrono_literals;
 
 namespace {
 // Patience for a sound card that does open, however busy the machine.
 constexpr auto unhurried = 60s;
+
+// The sound card plays the speaker alone.
+Mixer noOtherSound;
+std::unique_ptr<PortIo> openSpeakerAlone() {
+    return openSpeaker(noOtherSound);
+}
 
 // The lines a step writes on standard error.
 QList<QByteArray> standardErrorOf(const std::function<void()>& step) {
@@ -88,14 +95,14 @@ class TestSpeakerOutput : public QObject {
 void TestSpeakerOutput::playsThroughTheSoundCard() {
     // A sound card that plays into nothing, on any machine.
     qputenv("SDL_AUDIODRIVER", "dummy");
-    const std::unique_ptr<PortIo> speaker = openSpeaker();
+    const std::unique_ptr<PortIo> speaker = openSpeakerAlone();
 
     QVERIFY(dynamic_cast<SoundcardSpeaker*>(speaker.get()));
     playToneKeepingOtherBits(*speaker);
 }
 
 void TestSpeakerOutput::closesCleanlyDuringATone() {
-    std::unique_ptr<PortIo> speaker = openSpeaker();
+    std::unique_ptr<PortIo> speaker = openSpeakerAlone();
     for (auto [port, value] : {std::pair{0x43, 0xB6}, {0x42, 0x98}, {0x42, 0x0A}, {0x61, 0x03}})
         speaker->vbOut(static_cast<std::uint16_t>(port), static_cast<std::uint8_t>(value));
 
@@ -105,7 +112,7 @@ void TestSpeakerOutput::closesCleanlyDuringATone() {
 
 void TestSpeakerOutput::staysSilentWithoutAnAudioDevice() {
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
-    const std::unique_ptr<PortIo> speaker = openSpeaker();
+    const std::unique_ptr<PortIo> speaker = openSpeakerAlone();
 
     // The program goes on as with sound.
     QVERIFY(dynamic_cast<SilentPorts*>(speaker.get()));
@@ -123,7 +130,7 @@ void TestSpeakerOutput::saysSoInOneLineWhenAlsaHasNoDevice() {
     qputenv("SDL_AUDIODRIVER", "alsa");
 
     std::unique_ptr<PortIo> speaker;
-    const QList<QByteArray> lines = standardErrorOf([&] { speaker = openSpeaker(); });
+    const QList<QByteArray> lines = standardErrorOf([&] { speaker = openSpeakerAlone(); });
 
     QVERIFY(dynamic_cast<SilentPorts*>(speaker.get()));
     QVERIFY2(lines.size() == 1, lines.join(" / ").constData());
@@ -137,16 +144,20 @@ void TestSpeakerOutput::neverWaitsForAHangingOpening() {
         service->changed.wait(lock, [&] { return service->answers; });
         return std::make_unique<ServicedSpeaker>(service);
     };
+    // The openings still held when their speakers go, which the program would end the run on.
+    std::vector<std::thread> stragglers;
+    const auto keep = [&](std::thread hanging) { stragglers.push_back(std::move(hanging)); };
     const QList<QByteArray> lines = standardErrorOf([&] {
         // A tone goes on silently, and so does the rest of the run.
-        BackgroundSpeaker usedForATone(open, 10ms);
+        BackgroundSpeaker usedForATone(open, 10ms, keep);
         usedForATone.startOpening();
         playToneKeepingOtherBits(usedForATone);
         playToneKeepingOtherBits(usedForATone);
         // Nor does the program's end wait for the opening.
-        BackgroundSpeaker endedBeforeAnyTone(open, 10ms);
+        BackgroundSpeaker endedBeforeAnyTone(open, 10ms, keep);
         endedBeforeAnyTone.startOpening();
     });
+    QCOMPARE(stragglers.size(), 2u);
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines[0].startsWith("velmora: sound is off: the sound card did not open"),
              lines[0].constData());
@@ -155,28 +166,31 @@ void TestSpeakerOutput::neverWaitsForAHangingOpening() {
     service->answer();
     std::unique_lock lock(service->mutex);
     QVERIFY(service->changed.wait_for(lock, 60s, [&] { return service->closed == 2; }));
+    lock.unlock();
+    for (std::thread& opening : stragglers)
+        opening.join();
 }
 
 void TestSpeakerOutput::opensInTheBackground() {
     for (const char* driver : {"dummy", "no-such-driver"}) {
         qputenv("SDL_AUDIODRIVER", driver);
         {
-            BackgroundSpeaker openedAhead(openSpeaker, unhurried);
+            BackgroundSpeaker openedAhead(openSpeakerAlone, unhurried);
             openedAhead.startOpening();
             playToneKeepingOtherBits(openedAhead);
         }
         {
             // A tone before the opening was asked for opens the speaker there and then.
-            BackgroundSpeaker usedFirst(openSpeaker, unhurried);
+            BackgroundSpeaker usedFirst(openSpeakerAlone, unhurried);
             playToneKeepingOtherBits(usedFirst);
             usedFirst.startOpening();
             playToneKeepingOtherBits(usedFirst);
         }
         // A run that ends before any tone still waits for the opening and closes the device.
-        std::make_unique<BackgroundSpeaker>(openSpeaker, unhurried)->startOpening();
+        std::make_unique<BackgroundSpeaker>(openSpeakerAlone, unhurried)->startOpening();
         QCOMPARE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
         // Switching off a speaker that was never opened does not open it.
-        BackgroundSpeaker neverOpened;
+        BackgroundSpeaker neverOpened(openSpeakerAlone);
         neverOpened.switchSpeakerOff();
         QCOMPARE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
     }

@@ -16,10 +16,13 @@ using namespace std::chrono_literals;
 namespace {
 constexpr int bufferFrames = 512;
 
+// The sound card's mix, pulled by the tests themselves.
+Mixer soundCard;
+
 // What the sound card would be given in one buffer, with the speaker silent.
 std::vector<float> nextBuffer() {
     std::vector<float> buffer(bufferFrames, 0.0f);
-    Mixer::soundCard().mixInto(buffer);
+    soundCard.mixInto(buffer);
     return buffer;
 }
 
@@ -52,18 +55,18 @@ bool heardWithin(std::chrono::milliseconds patience) {
 
 // The engine's own samples of a text, as the voice has it say them, rendered on this thread.
 std::vector<std::int16_t> engineSamples(const std::string& text) {
-    const EspeakLibrary& espeak = EspeakLibrary::get();
+    HeldEspeak espeak;
     espeak.useVoice(EspeakVoice::defaultName);
-    espeak.setParameter(espeakRATE, EspeakVoice::wordsPerMinute, 0);
-    espeak.setSynthCallback([](short* samples, int count, espeak_EVENT* events) {
+    espeak->setParameter(espeakRATE, EspeakVoice::wordsPerMinute, 0);
+    espeak->setSynthCallback([](short* samples, int count, espeak_EVENT* events) {
         auto& into = *static_cast<std::vector<std::int16_t>*>(events->user_data);
         if (samples)
             into.insert(into.end(), samples, samples + count);
         return 0;
     });
     std::vector<std::int16_t> samples;
-    espeak.synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
-                 &samples);
+    espeak->synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
+                  &samples);
     return samples;
 }
 
@@ -98,7 +101,7 @@ class EspeakVoiceTest : public QObject {
     }
 
     void aTextIsHeardAndAStopSilencesIt() {
-        EspeakVoice voice;
+        EspeakVoice voice(soundCard);
         voice.say("I am a girl.");
         QVERIFY(heardWithin(2s));
         voice.stop();
@@ -118,7 +121,7 @@ class EspeakVoiceTest : public QObject {
     }
     void aTextAskedForJustBeforeAStopIsNeverSaid() {
         QFETCH(QString, saying);
-        EspeakVoice voice;
+        EspeakVoice voice(soundCard);
         if (!saying.isEmpty()) {
             voice.say(saying.toStdString());
             QVERIFY(heardWithin(2s));
@@ -129,11 +132,24 @@ class EspeakVoiceTest : public QObject {
         QVERIFY(!heardWithin(2s));
     }
 
+    // The process has one engine: a second voice waits its turn, and both are heard.
+    void twoVoicesTakeTurnsWithTheOneEngine() {
+        EspeakVoice british(soundCard);
+        EspeakVoice american(soundCard, "en-us");
+        british.say("The cats were in the garden.");
+        american.say("The dogs were in the house.");
+        QVERIFY(heardWithin(2s));
+        british.stop();
+        QVERIFY(heardWithin(2s));
+        american.stop();
+        QVERIFY(!heardWithin(200ms));
+    }
+
     void theWholeTextIsHeard() {
         const std::string text = "The cats were in the garden.";
         const std::vector<std::int16_t> engine = engineSamples(text);
-        const double engineMs = soundingLength(engine) * 1000.0 / EspeakLibrary::get().sampleRate;
-        EspeakVoice voice;
+        const double engineMs = soundingLength(engine) * 1000.0 / HeldEspeak()->sampleRate;
+        EspeakVoice voice(soundCard);
         voice.say(text);
         // The voice renders ahead of the sound card, so that no buffer is pulled before its
         // samples are there, which would put a gap into the speech.
