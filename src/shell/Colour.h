@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/StoredColour.h"
+#include "shell/StoredColour.h"
 
 #include <QColor>
 

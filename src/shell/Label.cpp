@@ -5,10 +5,11 @@
 
 #include <QPainter>
 
-Label::Label(const ControlDef& def, QWidget* client)
-    : Control(def, client), text(QString::fromUtf8(def.text.data(), qsizetype(def.text.size()))),
-      fore(def.foreColour), back(def.backColour), alignment(def.alignment), opaque(def.opaque),
-      boxLine(def.boxLine), autoSize(def.autoSize) {
+Label::Label(const ControlDef& def, QWidget* client, const FormResources& resources)
+    : Control(def, client, resources),
+      text(QString::fromUtf8(def.text.data(), qsizetype(def.text.size()))), fore(def.foreColour),
+      back(def.backColour), alignment(def.alignment), opaque(def.opaque), boxLine(def.boxLine),
+      autoSize(def.autoSize) {
     setAccessibleName(text);
     fitHeight();
 }

@@ -5,7 +5,7 @@
 class Label final : public Control {
     Q_OBJECT
   public:
-    Label(const ControlDef& def, QWidget* client);
+    Label(const ControlDef& def, QWidget* client, const FormResources& resources);
 
     const QString& caption() const { return text; }
     void setCaption(const QString& caption);

@@ -44,7 +44,8 @@ void Screen::load() {
 }
 
 void Screen::build() {
-    win = std::make_unique<Window>(form.window);
+    const FormResources& resources = shell.resources();
+    win = std::make_unique<Window>(form.window, resources);
     win->installEventFilter(this);
     leftTwips = form.window.left - borderTwips;
     QWidget* client = &win->client();
@@ -56,19 +57,19 @@ void Screen::build() {
             QObject* control = nullptr;
             switch (def.kind) {
             case ControlKind::Label:
-                control = new Label(def, client);
+                control = new Label(def, client, resources);
                 break;
             case ControlKind::TextBox:
-                control = new TextBox(def, client);
+                control = new TextBox(def, client, resources);
                 break;
             case ControlKind::Button:
-                control = new Button(def, client);
+                control = new Button(def, client, resources);
                 break;
             case ControlKind::Shape:
-                control = new Shape(def, client);
+                control = new Shape(def, client, resources);
                 break;
             case ControlKind::Line:
-                control = new Line(def, client);
+                control = new Line(def, client, resources);
                 break;
             case ControlKind::Timer:
                 break;

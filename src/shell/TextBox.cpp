@@ -5,9 +5,10 @@
 
 #include <QPainter>
 
-TextBox::TextBox(const ControlDef& def, QWidget* client)
-    : Control(def, client), content(QString::fromUtf8(def.text.data(), qsizetype(def.text.size()))),
-      fore(def.foreColour), back(def.backColour), flat(def.flat) {
+TextBox::TextBox(const ControlDef& def, QWidget* client, const FormResources& resources)
+    : Control(def, client, resources),
+      content(QString::fromUtf8(def.text.data(), qsizetype(def.text.size()))), fore(def.foreColour),
+      back(def.backColour), flat(def.flat) {
     setAccessibleName(content);
 }
 

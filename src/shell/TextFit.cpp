@@ -19,8 +19,8 @@ QRect textAreaOf(const ControlDef& def) {
 }
 } // namespace
 
-TextFit::TextFit(const ControlDef& control, int autoSizeLines)
-    : metrics(fontFor(control.font)), area(textAreaOf(control)),
+TextFit::TextFit(const ControlDef& control, const FormResources& resources, int autoSizeLines)
+    : metrics(fontFor(control.font, resources)), area(textAreaOf(control)),
       flags(control.kind == ControlKind::Label ? Label::textFlags(control.alignment)
                                                : int(Qt::AlignCenter)),
       autoSize(control.kind == ControlKind::Label && control.autoSize),
