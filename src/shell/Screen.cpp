@@ -52,7 +52,7 @@ void Screen::build() {
     // Later siblings paint over earlier ones, so the list is built from the back to the front.
     for (bool front : {false, true}) {
         for (const ControlDef& def : std::views::reverse(form.controls)) {
-            if (def.kind == ControlKind::Timer || standsInFront(def.kind) != front)
+            if (standsInFront(def.kind) != front)
                 continue;
             QObject* control = nullptr;
             switch (def.kind) {
@@ -71,8 +71,8 @@ void Screen::build() {
             case ControlKind::Line:
                 control = new Line(def, client, resources);
                 break;
-            case ControlKind::Timer:
-                break;
+            case ControlKind::Timer: // no widget: built below, in the table's order
+                continue;
             }
             controls.insert(control->objectName(), control);
         }
