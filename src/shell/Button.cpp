@@ -18,8 +18,8 @@ Button::Button(const ControlDef& def, QWidget* client, const FormResources& reso
 void Button::drawEdge(QPainter& painter, bool sunken) const {
     const QColor light = sunken ? Qt::black : Qt::white;
     const QColor dark = sunken ? Qt::white : Qt::black;
-    const QColor midLight = sunken ? QColor(128, 128, 128) : QColor(223, 223, 223);
-    const QColor midDark = sunken ? QColor(223, 223, 223) : QColor(128, 128, 128);
+    const QColor midLight = sunken ? shadowGrey : QColor(223, 223, 223);
+    const QColor midDark = sunken ? QColor(223, 223, 223) : shadowGrey;
     fillEdge(painter, rect(), light, dark);
     fillEdge(painter, rect().adjusted(1, 1, -1, -1), midLight, midDark);
 }
@@ -39,6 +39,6 @@ void Button::paintEvent(QPaintEvent*) {
             shown);
         return;
     }
-    painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));
+    painter.setPen(isEnabled() ? toQColor(fore) : shadowGrey);
     painter.drawText(rect().translated(shift), Qt::AlignCenter, caption);
 }

@@ -10,9 +10,12 @@ constexpr StoredColour rgb(unsigned red, unsigned green, unsigned blue) {
     return red | green << 8 | blue << 16;
 }
 
+inline constexpr StoredColour systemColourBit = 0x80000000;
+
+// The system colours the screens name; shell/Colour.cpp gives each its shade.
 namespace SystemColour {
-inline constexpr StoredColour windowBackground = 0x80000005;
-inline constexpr StoredColour windowText = 0x80000008;
-inline constexpr StoredColour buttonFace = 0x8000000F;
-inline constexpr StoredColour buttonText = 0x80000012;
+inline constexpr StoredColour windowBackground = systemColourBit | 5;
+inline constexpr StoredColour windowText = systemColourBit | 8;
+inline constexpr StoredColour buttonFace = systemColourBit | 15;
+inline constexpr StoredColour buttonText = systemColourBit | 18;
 } // namespace SystemColour
