@@ -1,4 +1,5 @@
 #include "forms/Forms.h"
+#include "forms/Palette.h"
 #include "forms/Resources.h"
 #include "forms/WebSite.h"
 
@@ -9,10 +10,11 @@ using enum ControlKind;
 using enum Alignment;
 using SystemColour::windowBackground;
 using SystemColour::windowText;
+using Palette::lightCyan;
+using Palette::peach;
 
 constexpr FontDef batang12Bold{"Batang", 12, true};
 constexpr FontDef batang14Bold{"Batang", 14.25, true};
-constexpr StoredColour peach = rgb(255, 224, 192);
 constexpr QKeyCombination startKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
 
 constexpr ControlDef instruction(std::string_view name, std::string_view text, int left, int top,
@@ -25,7 +27,7 @@ constexpr ControlDef controls[] = {
     {.kind = Timer, .name = "Timer1", .interval = 1000},
     {.kind = Label, .name = "lblWeb",
      .text = "Click here to visit " VELMORA_WEB_ADDRESS " to download more test or other freeware.",
-     .left = 840, .top = 6120, .width = 7335, .height = 255, .backColour = rgb(192, 255, 255),
+     .left = 840, .top = 6120, .width = 7335, .height = 255, .backColour = lightCyan,
      .alignment = Centre, .cursor = Resource::hand, .tabStop = true},
     // Shown only while the school keeps a record of the answers.
     {.kind = Label, .name = "lblKept", .text = "Your answers are kept for your teacher.",

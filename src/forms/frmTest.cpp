@@ -1,4 +1,5 @@
 #include "forms/Forms.h"
+#include "forms/Palette.h"
 #include "forms/Resources.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@ using enum Alignment;
 using SystemColour::buttonText;
 using SystemColour::windowBackground;
 using SystemColour::windowText;
+using Palette::peach;
 
 constexpr FontDef batang14Bold{"Batang", 14.25, true};
 constexpr FontDef batang18{"Batang", 18};
@@ -19,7 +21,6 @@ constexpr FontDef batang18Bold{"Batang", 18, true};
 constexpr FontDef comic12{"Comic Sans MS", 12};
 constexpr FontDef comic14{"Comic Sans MS", 14.25};
 constexpr FontDef calligraphic24Bold{"Calligraphic", 24, true};
-constexpr StoredColour peach = rgb(255, 224, 192);
 constexpr StoredColour blue = rgb(0, 0, 255);
 constexpr StoredColour magenta = rgb(255, 0, 255);
 // The start line, the way on and the comment take the same keys; only one of them is shown to
