@@ -2,6 +2,7 @@
 
 #include "shell/Colour.h"
 #include "shell/Edges.h"
+#include "shell/FormResources.h"
 
 #include <QPainter>
 

@@ -1,6 +1,7 @@
 #include "shell/Control.h"
 
 #include "shell/Fonts.h"
+#include "shell/FormResources.h"
 #include "shell/Twips.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "shell/FormDef.h"
-#include "shell/FormResources.h"
 
 #include <QAccessible>
 #include <QWidget>
 
+class FormResources;
 class QPainter;
 
 // The part every visible control shares: a name, a place on its screen, a font, a mouse pointer,

@@ -61,41 +61,21 @@ struct NamedResources final : FormResources {
     }
 };
 
-constexpr FontDef designedFace{"Designed Face", 12};
+// clang-format off
 constexpr ControlDef namingControls[] = {
-    {.kind = ControlKind::Button,
-     .name = "cmdSquare",
-     .left = 1500,
-     .width = 600,
-     .height = 600,
-     .backColour = rgb(0, 0, 255),
-     .flat = true,
-     .accessibleName = "A red square",
+    {.kind = ControlKind::Button, .name = "cmdSquare", .left = 1500, .width = 600, .height = 600,
+     .backColour = rgb(0, 0, 255), .flat = true, .accessibleName = "A red square",
      .picture = "square"},
-    {.kind = ControlKind::Label,
-     .name = "lblRegular",
-     .text = "regular",
-     .top = 900,
-     .width = 1500,
-     .height = 300,
-     .font = designedFace,
-     .cursor = "cross"},
-    {.kind = ControlKind::Label,
-     .name = "lblBold",
-     .text = "bold",
-     .top = 1200,
-     .width = 1500,
-     .height = 300,
+    {.kind = ControlKind::Label, .name = "lblRegular", .top = 900, .width = 1500, .height = 300,
+     .font = {"Designed Face", 12}, .cursor = "cross"},
+    {.kind = ControlKind::Label, .name = "lblBold", .top = 1200, .width = 1500, .height = 300,
      .font = {"Designed Face", 12, true}},
 };
-constexpr FormDef namingForm{.window = {.clientWidth = 3000,
-                                        .clientHeight = 1500,
-                                        .left = 1500,
-                                        .top = 1500,
-                                        .backColour = rgb(0, 0, 255),
-                                        .picture = "backdrop",
-                                        .icon = "badge"},
-                             .controls = namingControls};
+constexpr FormDef namingForm{
+    .window = {.clientWidth = 3000, .clientHeight = 1500, .left = 1500, .top = 1500,
+               .backColour = rgb(0, 0, 255), .picture = "backdrop", .icon = "badge"},
+    .controls = namingControls};
+// clang-format on
 
 class NamingScreen final : public Screen {
   public:
