@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/FormDef.h"
-#include "questions/TestNumber.h"
+#include "shell/FormDef.h"
+#include "vocabulary/TestNumber.h"
 
 extern const FormDef frmMainForm;
 extern const FormDef frmIntroForm;

@@ -1,4 +1,6 @@
 #include "forms/Forms.h"
+#include "forms/Palette.h"
+#include "forms/Resources.h"
 #include "forms/WebSite.h"
 
 // A control to a row, front to back, with its place and size in twips.
@@ -8,10 +10,11 @@ using enum ControlKind;
 using enum Alignment;
 using SystemColour::windowBackground;
 using SystemColour::windowText;
+using Palette::lightCyan;
+using Palette::peach;
 
 constexpr FontDef batang12Bold{"Batang", 12, true};
 constexpr FontDef batang14Bold{"Batang", 14.25, true};
-constexpr StoredColour peach = rgb(255, 224, 192);
 constexpr QKeyCombination startKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
 
 constexpr ControlDef instruction(std::string_view name, std::string_view text, int left, int top,
@@ -24,15 +27,15 @@ constexpr ControlDef controls[] = {
     {.kind = Timer, .name = "Timer1", .interval = 1000},
     {.kind = Label, .name = "lblWeb",
      .text = "Click here to visit " VELMORA_WEB_ADDRESS " to download more test or other freeware.",
-     .left = 840, .top = 6120, .width = 7335, .height = 255, .backColour = rgb(192, 255, 255),
-     .alignment = Centre, .handPointer = true, .tabStop = true},
+     .left = 840, .top = 6120, .width = 7335, .height = 255, .backColour = lightCyan,
+     .alignment = Centre, .cursor = Resource::hand, .tabStop = true},
     // Shown only while the school keeps a record of the answers.
     {.kind = Label, .name = "lblKept", .text = "Your answers are kept for your teacher.",
      .left = 1680, .top = 5820, .width = 4575, .height = 255, .backColour = peach,
      .alignment = Centre, .visible = false},
     {.kind = Label, .name = "Label8", .text = "You may start now.", .left = 1680, .top = 5400,
      .width = 4575, .height = 375, .font = batang14Bold, .foreColour = windowText,
-     .backColour = windowBackground, .alignment = Centre, .boxLine = true, .handPointer = true,
+     .backColour = windowBackground, .alignment = Centre, .boxLine = true, .cursor = Resource::hand,
      .keys = startKeys, .tabStop = true},
     instruction("Label7",
                 "- Or, you may proceed to other test and come back to it at the later stage.", 1680,
@@ -55,7 +58,7 @@ constexpr ControlDef controls[] = {
 
 const FormDef frmIntroForm{
     .window = {.clientWidth = 9015, .clientHeight = 7530, .left = 1320, .top = 1215,
-               .backColour = rgb(255, 128, 0), .framePicture = true},
+               .backColour = rgb(255, 128, 0), .picture = Resource::frame},
     .controls = controls,
 };
 // clang-format on

@@ -1,20 +1,23 @@
 #include "forms/Forms.h"
+#include "forms/Palette.h"
+#include "forms/Resources.h"
 
 // A control to a row, front to back, with its place and size in twips.
 // clang-format off
 namespace {
 using enum ControlKind;
 using enum Alignment;
+using Palette::lightCyan;
+using Palette::peach;
 
 constexpr FontDef sansSerif12{"MS Sans Serif", 12};
 constexpr FontDef arialBlack12{"Arial Black", 12};
-constexpr StoredColour peach = rgb(255, 224, 192);
 constexpr StoredColour orange = rgb(255, 192, 128);
-constexpr StoredColour cyan = rgb(192, 255, 255);
 
 constexpr ControlDef awardButton(std::string_view name, int left) {
     return {.kind = Button, .name = name, .left = left, .top = 600, .width = 615, .height = 600,
-            .backColour = orange, .visible = false, .flat = true, .picture = Picture::Smiley};
+            .backColour = orange, .visible = false, .flat = true,
+            .accessibleName = "Smiley face award", .picture = Resource::smiley};
 }
 
 // A digit opens its test from any window; with Ctrl also from a test screen, where 1 and 2 pick.
@@ -28,8 +31,8 @@ constexpr QKeyCombination closeKeys[] = {Qt::CTRL | Qt::Key_Q};
 constexpr ControlDef testNumber(std::string_view name, std::string_view digit, int left,
                                 std::span<const QKeyCombination> keys) {
     return {.kind = Label, .name = name, .text = digit, .left = left, .top = 720, .width = 375,
-            .height = 345, .font = arialBlack12, .backColour = cyan, .alignment = Centre,
-            .handPointer = true, .keys = keys, .keysFromAnyWindow = true, .tabStop = true};
+            .height = 345, .font = arialBlack12, .backColour = lightCyan, .alignment = Centre,
+            .cursor = Resource::hand, .keys = keys, .keysFromAnyWindow = true, .tabStop = true};
 }
 
 constexpr ControlDef controls[] = {
@@ -42,10 +45,10 @@ constexpr ControlDef controls[] = {
     awardButton("cmd2", 3240),
     awardButton("cmd1", 2040),
     {.kind = Button, .name = "cmdClose", .text = "Close", .left = 7800, .top = 840, .width = 975,
-     .height = 300, .font = sansSerif12, .backColour = rgb(255, 128, 128), .handPointer = true,
+     .height = 300, .font = sansSerif12, .backColour = rgb(255, 128, 128), .cursor = Resource::hand,
      .keys = closeKeys, .keysFromAnyWindow = true},
     {.kind = Label, .name = "Label2", .text = "Velmora", .left = 1200, .top = 120, .width = 4335,
-     .height = 345, .font = arialBlack12, .backColour = cyan, .alignment = Centre},
+     .height = 345, .font = arialBlack12, .backColour = lightCyan, .alignment = Centre},
     testNumber("lbl4", "4", 5760, test4Keys),
     testNumber("lbl5", "5", 6960, test5Keys),
     testNumber("lbl2", "2", 3360, test2Keys),
@@ -56,7 +59,7 @@ constexpr ControlDef controls[] = {
 
 const FormDef frmMainForm{
     .window = {.clientWidth = 9015, .clientHeight = 1275, .left = 15, .top = 15,
-               .backColour = rgb(128, 64, 0), .smileyIcon = true},
+               .backColour = rgb(128, 64, 0), .icon = Resource::smiley},
     .controls = controls,
 };
 // clang-format on

@@ -1,4 +1,6 @@
 #include "forms/Forms.h"
+#include "forms/Palette.h"
+#include "forms/Resources.h"
 
 #include <algorithm>
 #include <array>
@@ -11,6 +13,7 @@ using enum Alignment;
 using SystemColour::buttonText;
 using SystemColour::windowBackground;
 using SystemColour::windowText;
+using Palette::peach;
 
 constexpr FontDef batang14Bold{"Batang", 14.25, true};
 constexpr FontDef batang18{"Batang", 18};
@@ -18,7 +21,6 @@ constexpr FontDef batang18Bold{"Batang", 18, true};
 constexpr FontDef comic12{"Comic Sans MS", 12};
 constexpr FontDef comic14{"Comic Sans MS", 14.25};
 constexpr FontDef calligraphic24Bold{"Calligraphic", 24, true};
-constexpr StoredColour peach = rgb(255, 224, 192);
 constexpr StoredColour blue = rgb(0, 0, 255);
 constexpr StoredColour magenta = rgb(255, 0, 255);
 // The start line, the way on and the comment take the same keys; only one of them is shown to
@@ -32,7 +34,7 @@ constexpr ControlDef answerBox(std::string_view name, int left,
     return {.kind = TextBox, .name = name, .left = left, .top = 4680, .width = 2055,
             .height = 405, .font = batang14Bold, .foreColour = windowText,
             .backColour = windowBackground, .alignment = Centre, .flat = true,
-            .handPointer = true, .keys = keys, .tabStop = true};
+            .cursor = Resource::hand, .keys = keys, .tabStop = true};
 }
 
 // The stem and the two filled-in sentences share one place; only the stem starts 5 twips right.
@@ -60,7 +62,7 @@ constexpr ControlDef counterCaption(std::string_view name, std::string_view text
                                     int top, int width) {
     return {.kind = Label, .name = name, .text = text, .left = left, .top = top, .width = width,
             .height = 375, .font = comic12, .backColour = peach, .alignment = Right,
-            .handPointer = true};
+            .cursor = Resource::hand};
 }
 
 constexpr ControlDef feedbackLine(std::string_view name, int x1, int y1, int x2, int y2) {
@@ -78,7 +80,7 @@ constexpr ControlDef controls[] = {
     {.kind = Timer, .name = "tmrR", .enabled = false, .interval = 200, .precise = true},
     {.kind = Label, .name = "lblComment", .left = 1800, .top = 3480, .width = 5355, .height = 360,
      .font = batang18, .backColour = rgb(255, 192, 128), .alignment = Centre, .autoSize = true,
-     .handPointer = true, .keys = leadOnKeys, .tabStop = true},
+     .cursor = Resource::hand, .keys = leadOnKeys, .tabStop = true},
     sentence("lblWrong", 1000),
     {.kind = Label, .name = "Label4", .text = "Velmora - 1", .left = 840, .top = 840,
      .width = 4575, .height = 375, .font = batang18Bold, .foreColour = blue, .backColour = peach},
@@ -92,7 +94,7 @@ constexpr ControlDef controls[] = {
     {.kind = Label, .name = "lblNext", .text = "Click here to go to the next question",
      .left = 2040, .top = 5880, .width = 4935, .height = 375, .font = comic12,
      .backColour = rgb(255, 255, 192), .alignment = Centre, .visible = false,
-     .handPointer = true, .keys = leadOnKeys, .tabStop = true},
+     .cursor = Resource::hand, .keys = leadOnKeys, .tabStop = true},
     {.kind = Label, .name = "lblCheck", .text = "Checking", .left = 2640, .top = 2760,
      .width = 3375, .height = 615, .font = calligraphic24Bold, .foreColour = blue,
      .backColour = peach, .alignment = Centre, .visible = false},
@@ -137,7 +139,7 @@ Controls controlsWithTitle(std::string_view title) {
 
 FormDef makeForm(const Controls& controls, const Difference& difference) {
     return {.window = {.clientWidth = 9015, .clientHeight = 7530, .left = 1320, .top = 1215,
-                       .backColour = difference.backColour, .framePicture = true},
+                       .backColour = difference.backColour, .picture = Resource::frame},
             .controls = controls};
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "program/ScreenSet.h"
 
+#include "forms/Resources.h"
 #include "shell/Button.h"
 #include "shell/Label.h"
 #include "shell/Window.h"
@@ -17,7 +18,8 @@ constexpr TestNumber othersInResetOrder[TestNumber::count][TestNumber::count - 1
 
 ScreenSet::ScreenSet(const Platform& platform, PortIo& ports, ReadAloud reading,
                      std::span<const QuestionBank> banks, AttemptKeeper* record)
-    : Shell(platform), ports(ports), intro(*this, *this, int(banks.size()), record != nullptr),
+    : Shell(platform, velmoraResources()), ports(ports),
+      intro(*this, *this, int(banks.size()), record != nullptr),
       menu(*this, *this, intro, int(banks.size())) {
     for (TestNumber test : TestNumber::all())
         if (test.index() < banks.size())

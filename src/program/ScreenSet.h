@@ -1,11 +1,11 @@
 #pragma once
 
-#include "questions/TestNumber.h"
 #include "quiz/TestScreen.h"
 #include "screens/Intro.h"
 #include "screens/MainMenu.h"
 #include "screens/Navigation.h"
 #include "shell/Shell.h"
+#include "vocabulary/TestNumber.h"
 
 #include <memory>
 #include <span>

@@ -2,8 +2,8 @@
 
 #include "questions/GiftBlocks.h"
 #include "questions/GiftQuestion.h"
-#include "questions/TestNumber.h"
 #include "questions/TextEncoding.h"
+#include "vocabulary/TestNumber.h"
 
 namespace {
 ReadQuestion readBlock(const GiftBlock& block) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "questions/TestNumber.h"
+#include "vocabulary/TestNumber.h"
 
 #include <cstddef>
 #include <span>

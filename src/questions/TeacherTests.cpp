@@ -1,6 +1,6 @@
 #include "questions/TeacherTests.h"
 
-#include "questions/TestNumber.h"
+#include "vocabulary/TestNumber.h"
 
 #include <algorithm>
 #include <map>

@@ -1,6 +1,7 @@
 #include "quiz/QuestionFit.h"
 
 #include "forms/Forms.h"
+#include "forms/Resources.h"
 #include "questions/Blanks.h"
 #include "shell/TextFit.h"
 
@@ -14,9 +15,9 @@ const ControlDef& testScreenControl(std::string_view name) {
 
 // The controls a question is put into; the five test screens share their places and faces.
 struct QuestionControls {
-    TextFit gappedSentence{testScreenControl("lblQuestion")};
-    TextFit filledInSentence{testScreenControl("lblCorrect")};
-    TextFit word{testScreenControl("txtY")};
+    TextFit gappedSentence{testScreenControl("lblQuestion"), velmoraResources()};
+    TextFit filledInSentence{testScreenControl("lblCorrect"), velmoraResources()};
+    TextFit word{testScreenControl("txtY"), velmoraResources()};
 };
 
 std::optional<std::string> whyTextDoesNotFit(const TextFit& fit, std::string_view text,

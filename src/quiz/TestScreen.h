@@ -1,11 +1,11 @@
 #pragma once
 
 #include "questions/Question.h"
-#include "questions/TestNumber.h"
 #include "quiz/QuizState.h"
 #include "quiz/ReadAloud.h"
 #include "record/Attempt.h"
 #include "shell/Screen.h"
+#include "vocabulary/TestNumber.h"
 
 #include <cstdint>
 #include <span>

@@ -1,6 +1,7 @@
 #include "screens/Intro.h"
 
 #include "forms/Forms.h"
+#include "forms/Palette.h"
 #include "forms/WebSite.h"
 #include "screens/Navigation.h"
 #include "shell/Label.h"
@@ -9,9 +10,6 @@
 #include "shell/UrlOpener.h"
 
 namespace {
-constexpr StoredColour lightCyan = 0x00FFFFC0;
-constexpr StoredColour yellow = 0x0000FFFF;
-
 QString testsInTheSet(int count) {
     static const char* const numbers[] = {"one", "two", "three", "four", "five"};
     return count == 1 ? QStringLiteral("There is one test in the set.")
@@ -50,5 +48,6 @@ void Intro::lblWeb_Click() {
 }
 
 void Intro::Timer1_Timer() {
+    using Palette::lightCyan, Palette::yellow;
     lblWeb->setBackColour(lblWeb->backColour() == lightCyan ? yellow : lightCyan);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "questions/TestNumber.h"
 #include "shell/Screen.h"
+#include "vocabulary/TestNumber.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "questions/TestNumber.h"
+#include "vocabulary/TestNumber.h"
 
 // What the screens ask of the program that puts them together: which screens an opening, the
 // topmost step, an award and the end move is the program's to say.

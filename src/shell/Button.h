@@ -6,7 +6,7 @@
 class Button final : public Control {
     Q_OBJECT
   public:
-    Button(const ControlDef& def, QWidget* client);
+    Button(const ControlDef& def, QWidget* client, const FormResources& resources);
 
     StoredColour foreColour() const { return fore; }
     StoredColour backColour() const { return back; }
@@ -14,7 +14,7 @@ class Button final : public Control {
   protected:
     void paintEvent(QPaintEvent* event) override;
     QAccessible::Role passiveRole() const override {
-        return picture == Picture::None ? QAccessible::StaticText : QAccessible::Graphic;
+        return picture.empty() ? QAccessible::StaticText : QAccessible::Graphic;
     }
 
   private:
@@ -23,5 +23,6 @@ class Button final : public Control {
     QString caption;
     StoredColour fore, back;
     bool flat;
-    Picture picture;
+    std::string_view picture;
+    const FormResources& resources;
 };

@@ -1,10 +1,11 @@
 #include "shell/Control.h"
 
-#include "forms/pictures/Pictures.h"
 #include "shell/Fonts.h"
+#include "shell/FormResources.h"
 #include "shell/Twips.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeySequence>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -25,13 +26,13 @@ QString keyDescription(QStringList keys, bool tabStop) {
 }
 } // namespace
 
-Control::Control(const ControlDef& def, QWidget* client)
+Control::Control(const ControlDef& def, QWidget* client, const FormResources& resources)
     : QWidget(client), keys(def.keys), fromAnyWindow(def.keysFromAnyWindow) {
     setObjectName(QString::fromUtf8(def.name.data(), qsizetype(def.name.size())));
     setGeometry(pixels(def.left), pixels(def.top), pixels(def.width), pixels(def.height));
-    setFont(fontFor(def.font));
-    if (def.handPointer)
-        setCursor(Pictures::hand());
+    setFont(fontFor(def.font, resources));
+    if (!def.cursor.empty())
+        setCursor(resources.cursor(def.cursor));
     setEnabled(def.enabled);
     setVisible(def.visible);
     // Only the keyboard moves the focus between controls, so a mouse click changes nothing that

@@ -1,18 +1,19 @@
 #pragma once
 
-#include "forms/FormDef.h"
+#include "shell/FormDef.h"
 
 #include <QAccessible>
 #include <QWidget>
 
+class FormResources;
 class QPainter;
 
-// The part every visible control shares: a name, a place on its screen, a font, the hand pointer,
+// The part every visible control shares: a name, a place on its screen, a font, a mouse pointer,
 // and a click that counts only when the button goes down and up over the control.
 class Control : public QWidget {
     Q_OBJECT
   public:
-    Control(const ControlDef& def, QWidget* client);
+    Control(const ControlDef& def, QWidget* client, const FormResources& resources);
 
     // Whether the control is shown on its screen, whether or not the screen itself is shown.
     bool visible() const { return !isHidden(); }

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "forms/FormDef.h"
+#include "shell/FormDef.h"
 
 #include <QFont>
 
-// The faces the screens were designed with, mapped to faces that Debian's font packages supply.
-QFont fontFor(const FontDef& font);
+class FormResources;
+
+// A table's font in the face that stands in for the one the screens were designed with.
+QFont fontFor(const FontDef& font, const FormResources& resources);

@@ -5,10 +5,11 @@
 
 #include <QPainter>
 
-Label::Label(const ControlDef& def, QWidget* client)
-    : Control(def, client), text(QString::fromUtf8(def.text.data(), qsizetype(def.text.size()))),
-      fore(def.foreColour), back(def.backColour), alignment(def.alignment), opaque(def.opaque),
-      boxLine(def.boxLine), autoSize(def.autoSize) {
+Label::Label(const ControlDef& def, QWidget* client, const FormResources& resources)
+    : Control(def, client, resources),
+      text(QString::fromUtf8(def.text.data(), qsizetype(def.text.size()))), fore(def.foreColour),
+      back(def.backColour), alignment(def.alignment), opaque(def.opaque), boxLine(def.boxLine),
+      autoSize(def.autoSize) {
     setAccessibleName(text);
     fitHeight();
 }
@@ -37,16 +38,19 @@ int Label::textFlags(Alignment alignment) {
     return horizontal | Qt::AlignTop | Qt::TextWordWrap;
 }
 
+QRect Label::wrappedBounds(const QFontMetrics& metrics, int width, int flags, const QString& text) {
+    constexpr int deeperThanAnyCaption = 1 << 20;
+    return metrics.boundingRect(QRect(0, 0, width, deeperThanAnyCaption), flags, text);
+}
+
 void Label::fitHeight() {
     if (!autoSize)
         return;
     const QFontMetrics metrics(font());
     const QRect area = textArea(rect(), boxLine);
     const int textHeight =
-        text.isEmpty()
-            ? metrics.height()
-            : metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), textFlags(alignment), text)
-                  .height();
+        text.isEmpty() ? metrics.height()
+                       : wrappedBounds(metrics, area.width(), textFlags(alignment), text).height();
     resize(width(), textHeight + height() - area.height());
 }
 
@@ -56,7 +60,7 @@ void Label::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), toQColor(back));
     if (boxLine)
         fillOutline(painter, rect(), 1, Qt::black);
-    painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));
+    painter.setPen(isEnabled() ? toQColor(fore) : shadowGrey);
     painter.drawText(textArea(rect(), boxLine), textFlags(alignment), text);
     paintFocus(painter, toQColor(fore));
 }

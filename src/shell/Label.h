@@ -5,7 +5,7 @@
 class Label final : public Control {
     Q_OBJECT
   public:
-    Label(const ControlDef& def, QWidget* client);
+    Label(const ControlDef& def, QWidget* client, const FormResources& resources);
 
     const QString& caption() const { return text; }
     void setCaption(const QString& caption);
@@ -14,6 +14,9 @@ class Label final : public Control {
     // this alignment.
     static QRect textArea(const QRect& whole, bool boxLine);
     static int textFlags(Alignment alignment);
+    // The caption laid out in a width and as deep as it needs, as an autosized label grows.
+    static QRect wrappedBounds(const QFontMetrics& metrics, int width, int flags,
+                               const QString& text);
     StoredColour backColour() const { return back; }
     void setBackColour(StoredColour colour);
 

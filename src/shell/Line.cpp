@@ -5,8 +5,8 @@
 
 #include <QPainter>
 
-Line::Line(const ControlDef& def, QWidget* client)
-    : Control(def, client), colour(def.borderColour), strokeWidth(def.borderWidth) {
+Line::Line(const ControlDef& def, QWidget* client, const FormResources& resources)
+    : Control(def, client, resources), colour(def.borderColour), strokeWidth(def.borderWidth) {
     const QPoint start(pixels(def.x1), pixels(def.y1));
     const QPoint end(pixels(def.x2), pixels(def.y2));
     const QRect bounds = QRect(start, end)

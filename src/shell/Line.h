@@ -6,7 +6,7 @@
 class Line final : public Control {
     Q_OBJECT
   public:
-    Line(const ControlDef& def, QWidget* client);
+    Line(const ControlDef& def, QWidget* client, const FormResources& resources);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -44,34 +44,35 @@ void Screen::load() {
 }
 
 void Screen::build() {
-    win = std::make_unique<Window>(form.window);
+    const FormResources& resources = shell.resources();
+    win = std::make_unique<Window>(form.window, resources);
     win->installEventFilter(this);
     leftTwips = form.window.left - borderTwips;
     QWidget* client = &win->client();
     // Later siblings paint over earlier ones, so the list is built from the back to the front.
     for (bool front : {false, true}) {
         for (const ControlDef& def : std::views::reverse(form.controls)) {
-            if (def.kind == ControlKind::Timer || standsInFront(def.kind) != front)
+            if (standsInFront(def.kind) != front)
                 continue;
             QObject* control = nullptr;
             switch (def.kind) {
             case ControlKind::Label:
-                control = new Label(def, client);
+                control = new Label(def, client, resources);
                 break;
             case ControlKind::TextBox:
-                control = new TextBox(def, client);
+                control = new TextBox(def, client, resources);
                 break;
             case ControlKind::Button:
-                control = new Button(def, client);
+                control = new Button(def, client, resources);
                 break;
             case ControlKind::Shape:
-                control = new Shape(def, client);
+                control = new Shape(def, client, resources);
                 break;
             case ControlKind::Line:
-                control = new Line(def, client);
+                control = new Line(def, client, resources);
                 break;
-            case ControlKind::Timer:
-                break;
+            case ControlKind::Timer: // no widget: built below, in the table's order
+                continue;
             }
             controls.insert(control->objectName(), control);
         }

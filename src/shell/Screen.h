@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/FormDef.h"
+#include "shell/FormDef.h"
 
 #include <QHash>
 #include <QObject>

@@ -5,8 +5,8 @@
 
 #include <QPainter>
 
-Shape::Shape(const ControlDef& def, QWidget* client)
-    : Control(def, client), back(def.backColour), border(def.borderColour),
+Shape::Shape(const ControlDef& def, QWidget* client, const FormResources& resources)
+    : Control(def, client, resources), back(def.backColour), border(def.borderColour),
       fillColour(def.fillColour), borderWidth(def.borderWidth), opaque(def.opaque),
       fill(def.fillSolid ? FillStyle::Solid : FillStyle::Transparent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);

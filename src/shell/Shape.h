@@ -8,7 +8,7 @@ enum class FillStyle { Solid, Transparent };
 class Shape final : public Control {
     Q_OBJECT
   public:
-    Shape(const ControlDef& def, QWidget* client);
+    Shape(const ControlDef& def, QWidget* client, const FormResources& resources);
 
     FillStyle fillStyle() const { return fill; }
     void setFillStyle(FillStyle style);

@@ -6,6 +6,7 @@
 #include <functional>
 
 class Clock;
+class FormResources;
 class Screen;
 class UrlOpener;
 
@@ -17,14 +18,17 @@ struct Platform {
 };
 
 // The screen runtime that every screen relies on: the clock and the web opener of the platform,
-// placement on load, and the keys that work from any of the program's windows.
+// the program's pictures and faces, placement on load, and the keys that work from any of the
+// program's windows.
 class Shell : public QObject {
     Q_OBJECT
   public:
-    explicit Shell(const Platform& platform) : platform(platform) {}
+    Shell(const Platform& platform, const FormResources& resources)
+        : platform(platform), formResources(resources) {}
 
     Clock& clock() const { return platform.clock; }
     UrlOpener& urlOpener() const { return platform.urlOpener; }
+    const FormResources& resources() const { return formResources; }
 
     // The centring step: the screen moves sideways to the middle of the display; its top stays.
     void centre(Screen& screen);
@@ -42,5 +46,6 @@ class Shell : public QObject {
 
   private:
     Platform platform;
+    const FormResources& formResources;
     QList<Screen*> screens;
 };

@@ -5,9 +5,10 @@
 
 #include <QPainter>
 
-TextBox::TextBox(const ControlDef& def, QWidget* client)
-    : Control(def, client), content(QString::fromUtf8(def.text.data(), qsizetype(def.text.size()))),
-      fore(def.foreColour), back(def.backColour), flat(def.flat) {
+TextBox::TextBox(const ControlDef& def, QWidget* client, const FormResources& resources)
+    : Control(def, client, resources),
+      content(QString::fromUtf8(def.text.data(), qsizetype(def.text.size()))), fore(def.foreColour),
+      back(def.backColour), flat(def.flat) {
     setAccessibleName(content);
 }
 
@@ -32,10 +33,10 @@ void TextBox::paintEvent(QPaintEvent*) {
         fillOutline(painter, rect(), 1, Qt::black);
     } else {
         // The sunken edge: shadow above and left, light below and right, two pixels deep.
-        fillEdge(painter, rect(), QColor(128, 128, 128), Qt::white);
+        fillEdge(painter, rect(), shadowGrey, Qt::white);
         fillEdge(painter, rect().adjusted(1, 1, -1, -1), QColor(64, 64, 64), QColor(192, 192, 192));
     }
-    painter.setPen(isEnabled() ? toQColor(fore) : QColor(128, 128, 128));
+    painter.setPen(isEnabled() ? toQColor(fore) : shadowGrey);
     painter.drawText(textArea(rect(), flat), Qt::AlignCenter, content);
     paintFocus(painter, toQColor(fore));
 }

@@ -6,7 +6,7 @@
 class TextBox final : public Control {
     Q_OBJECT
   public:
-    TextBox(const ControlDef& def, QWidget* client);
+    TextBox(const ControlDef& def, QWidget* client, const FormResources& resources);
 
     const QString& text() const { return content; }
     // Emits changed() before returning when the text is different.

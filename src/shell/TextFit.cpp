@@ -19,8 +19,8 @@ QRect textAreaOf(const ControlDef& def) {
 }
 } // namespace
 
-TextFit::TextFit(const ControlDef& control, int autoSizeLines)
-    : metrics(fontFor(control.font)), area(textAreaOf(control)),
+TextFit::TextFit(const ControlDef& control, const FormResources& resources, int autoSizeLines)
+    : metrics(fontFor(control.font, resources)), area(textAreaOf(control)),
       flags(control.kind == ControlKind::Label ? Label::textFlags(control.alignment)
                                                : int(Qt::AlignCenter)),
       autoSize(control.kind == ControlKind::Label && control.autoSize),
@@ -28,7 +28,7 @@ TextFit::TextFit(const ControlDef& control, int autoSizeLines)
 
 QString TextFit::whatDoesNotFit(const QString& text) const {
     if (autoSize) {
-        const QRect needed = metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), flags, text);
+        const QRect needed = Label::wrappedBounds(metrics, area.width(), flags, text);
         if (needed.width() > area.width())
             return QStringLiteral("is %1 pixels wide, the label %2")
                 .arg(needed.width())

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "forms/FormDef.h"
+#include "shell/FormDef.h"
 
 #include <QFontMetrics>
 #include <QRect>
 #include <QString>
 #include <optional>
+
+class FormResources;
 
 // Whether a text shows whole in a control built from its definition, measured as the control
 // lays the text out: a label wraps it at word boundaries, and an autosized one grows downwards
@@ -14,7 +16,7 @@
 class TextFit {
   public:
     // An autosized label may grow to this many lines.
-    explicit TextFit(const ControlDef& control, int autoSizeLines = 2);
+    TextFit(const ControlDef& control, const FormResources& resources, int autoSizeLines = 2);
 
     // Empty when the text fits; else what it needs against what the control has.
     QString whatDoesNotFit(const QString& text) const;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/FormDef.h"
 #include "shell/Clock.h"
+#include "shell/FormDef.h"
 
 #include <QObject>
 

@@ -1,20 +1,22 @@
 #include "shell/Window.h"
 
-#include "forms/pictures/Pictures.h"
 #include "shell/Colour.h"
 #include "shell/Edges.h"
+#include "shell/FormResources.h"
 #include "shell/Twips.h"
 
+#include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 
 namespace {
 constexpr int border = 1;
 
 class ClientArea final : public QWidget {
   public:
-    ClientArea(const WindowDef& def, QWidget* window)
+    ClientArea(const WindowDef& def, const FormResources& resources, QWidget* window)
         : QWidget(window), colour(toQColor(def.backColour)),
-          picture(def.framePicture ? Pictures::frame() : QPixmap()) {
+          picture(def.picture.empty() ? QPixmap() : resources.picture(def.picture)) {
         setGeometry(border, border, pixels(def.clientWidth), pixels(def.clientHeight));
     }
 
@@ -22,8 +24,8 @@ class ClientArea final : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), colour);
-        // The frame is shaded like a photograph, not drawn pixel by pixel like the smiley and the
-        // hand, so on a high-density display it is smoothed rather than cut into blocks.
+        // A window's picture is shaded like a photograph, not drawn pixel by pixel like icons and
+        // pointers, so on a high-density display it is smoothed rather than cut into blocks.
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         if (!picture.isNull())
             painter.drawPixmap(QPoint(0, 0), picture);
@@ -35,13 +37,13 @@ class ClientArea final : public QWidget {
 };
 } // namespace
 
-Window::Window(const WindowDef& def)
+Window::Window(const WindowDef& def, const FormResources& resources)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      clientArea(new ClientArea(def, this)) {
+      clientArea(new ClientArea(def, resources, this)) {
     setFixedSize(pixels(def.clientWidth) + 2 * border, pixels(def.clientHeight) + 2 * border);
     move(pixels(def.left) - border, pixels(def.top) - border);
-    if (def.smileyIcon)
-        setWindowIcon(Pictures::smileyIcon());
+    if (!def.icon.empty())
+        setWindowIcon(resources.icon(def.icon));
 }
 
 void Window::paintEvent(QPaintEvent*) {

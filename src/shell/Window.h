@@ -1,15 +1,17 @@
 #pragma once
 
-#include "forms/FormDef.h"
+#include "shell/FormDef.h"
 
 #include <QWidget>
+
+class FormResources;
 
 // A screen's window: no title bar, a fixed one-pixel border, and inside it the client area
 // with the screen's colour and picture, on which the controls stand.
 class Window final : public QWidget {
     Q_OBJECT
   public:
-    explicit Window(const WindowDef& def);
+    Window(const WindowDef& def, const FormResources& resources);
 
     QWidget& client() const { return *clientArea; }
     // Above every window that is not itself kept on top, and kept there, without moving.

@@ -1,10 +1,13 @@
 // The screen runtime and the shell's operations: start-up, placement, opening tests, ending.
 #include "Harness.h"
-#include "forms/FormDef.h"
 #include "shell/Button.h"
+#include "shell/FormDef.h"
+#include "shell/FormResources.h"
 #include "shell/Timer.h"
 #include "shell/Window.h"
 
+#include <QCursor>
+#include <QIcon>
 #include <QSignalSpy>
 
 namespace {
@@ -37,6 +40,56 @@ class ProbeScreen final : public Screen {
     void Form_Load() override { ++loads; }
 };
 
+// A program's own pictures, pointer and face, each of which shows whether the runtime asked for
+// it by the name its table gives: any other name gets something else.
+struct NamedResources final : FormResources {
+    QPixmap picture(std::string_view name) const override {
+        QPixmap square(8, 8);
+        square.fill(name == "backdrop" ? Qt::green : name == "square" ? Qt::red : Qt::black);
+        return square;
+    }
+    QIcon icon(std::string_view name) const override {
+        return name == "badge" ? QIcon(picture("square")) : QIcon();
+    }
+    QCursor cursor(std::string_view name) const override {
+        return name == "cross" ? Qt::CrossCursor : Qt::ForbiddenCursor;
+    }
+    QFont face(std::string_view name) const override {
+        QFont face(name == "Designed Face" ? "Stand-in" : "Wrong");
+        face.setWeight(QFont::Light);
+        return face;
+    }
+};
+
+// clang-format off
+constexpr ControlDef namingControls[] = {
+    {.kind = ControlKind::Button, .name = "cmdSquare", .left = 1500, .width = 600, .height = 600,
+     .backColour = rgb(0, 0, 255), .flat = true, .accessibleName = "A red square",
+     .picture = "square"},
+    {.kind = ControlKind::Label, .name = "lblRegular", .top = 900, .width = 1500, .height = 300,
+     .font = {"Designed Face", 12}, .cursor = "cross"},
+    {.kind = ControlKind::Label, .name = "lblBold", .top = 1200, .width = 1500, .height = 300,
+     .font = {"Designed Face", 12, true}},
+};
+constexpr FormDef namingForm{
+    .window = {.clientWidth = 3000, .clientHeight = 1500, .left = 1500, .top = 1500,
+               .backColour = rgb(0, 0, 255), .picture = "backdrop", .icon = "badge"},
+    .controls = namingControls};
+// clang-format on
+
+class NamingScreen final : public Screen {
+  public:
+    explicit NamingScreen(Shell& shell) : Screen(shell, "frmNaming", namingForm) {}
+
+  private:
+    void bindControls() override {}
+    void Form_Load() override {}
+};
+
+QColor colourAt(QWidget& widget, QPoint point) {
+    return widget.grab().toImage().pixelColor(point);
+}
+
 QStringList operations(const QSignalSpy& spy) {
     QStringList list;
     for (const auto& arguments : spy)
@@ -62,6 +115,7 @@ class ShellTest : public QObject {
     void theMenuIsPutOnTopEverySecond();
     void aDoubleClickIsOneClick_data();
     void aDoubleClickIsOneClick();
+    void theRuntimeShowsWhatTheProgramGivesForEachName();
 };
 
 void ShellTest::touchingAControlLoadsTheScreenFirst() {
@@ -250,6 +304,35 @@ void ShellTest::aDoubleClickIsOneClick() {
     clickThroughWindow(target, 50000);
     clickThroughWindow(target, 50100);
     QCOMPARE(clicks.count(), 1);
+}
+
+// The runtime knows no picture, pointer or face of its own: it shows what the program hands it for
+// the names in a screen's table.
+void ShellTest::theRuntimeShowsWhatTheProgramGivesForEachName() {
+    Harness h;
+    const NamedResources resources;
+    Shell shell({h.clock, h.urls, [] { return 1024; }}, resources);
+    NamingScreen screen(shell);
+
+    QWidget& client = screen.window().client();
+    QCOMPARE(colourAt(client, QPoint(4, 4)), QColor(Qt::green));
+    QCOMPARE(colourAt(client, QPoint(180, 50)), QColor(Qt::blue));
+    QCOMPARE(screen.window().windowIcon().pixmap(8).toImage().pixelColor(4, 4), QColor(Qt::red));
+
+    Button& square = screen.button("cmdSquare");
+    QCOMPARE(colourAt(square, QPoint(20, 20)), QColor(Qt::red));
+    QCOMPARE(colourAt(square, QPoint(2, 2)), QColor(Qt::blue));
+    QCOMPARE(square.accessibleName(), "A red square");
+    QCOMPARE(square.accessibleRole(), QAccessible::Graphic);
+
+    // The face keeps its own weight unless the table asks for bold; the size is the table's.
+    const QFont regular = screen.label("lblRegular").font();
+    QCOMPARE(regular.family(), "Stand-in");
+    QCOMPARE(regular.weight(), QFont::Light);
+    QCOMPARE(regular.pixelSize(), 16);
+    QCOMPARE(screen.label("lblBold").font().weight(), QFont::Bold);
+    QCOMPARE(screen.label("lblRegular").cursor().shape(), Qt::CrossCursor);
+    QCOMPARE(screen.label("lblBold").cursor().shape(), Qt::ArrowCursor);
 }
 
 QTEST_MAIN(ShellTest)

@@ -1,7 +1,26 @@
-# Builds every probe listed in PROBES (lines of "target header"): each includes one header of a
-# layer its own layer may not use, and must fail to build on exactly that include.
-file(STRINGS ${PROBES} probes)
+# Checks the layers' order and what each can see. ORDER lists the layers from the bottom up, a
+# line each: the layer, then the layers it uses, every one of which must stand below it. PROBES
+# lists lines of "target header": each target includes one header of a layer its own layer may
+# not use, and must fail to build on exactly that include.
+cmake_minimum_required(VERSION 3.25)
+
+file(STRINGS ${ORDER} layers)
+set(below "")
 set(failures 0)
+foreach(line IN LISTS layers)
+  string(REPLACE " " ";" line ${line})
+  list(POP_FRONT line layer)
+  foreach(used IN LISTS line)
+    if(NOT used IN_LIST below)
+      message("${layer} uses ${used}, which does not stand below it")
+      math(EXPR failures "${failures} + 1")
+    endif()
+  endforeach()
+  list(APPEND below ${layer})
+endforeach()
+message("from the bottom up: ${below}")
+
+file(STRINGS ${PROBES} probes)
 foreach(probe IN LISTS probes)
   string(REPLACE " " ";" probe ${probe})
   list(GET probe 0 target)
@@ -16,8 +35,10 @@ foreach(probe IN LISTS probes)
     math(EXPR failures "${failures} + 1")
   endif()
 endforeach()
+list(LENGTH layers layer_count)
 list(LENGTH probes count)
-math(EXPR passed "${count} - ${failures}")
+math(EXPR checks "${layer_count} + ${count}")
+math(EXPR passed "${checks} - ${failures}")
 message("${passed} passed, ${failures} failed")
 if(failures)
   message(FATAL_ERROR "a layer reaches a layer it may not use")

@@ -1,10 +1,15 @@
+#include "forms/Forms.h"
+#include "forms/Resources.h"
 #include "forms/pictures/IconFile.h"
 #include "forms/pictures/Pictures.h"
 
+#include <QCursor>
 #include <QFile>
+#include <QIcon>
 #include <QPixmapCache>
 #include <QTest>
 #include <QtEndian>
+#include <set>
 
 static QByteArray resource(const QString& name) {
     QFile file(":/pictures/" + name);
@@ -37,6 +42,7 @@ class PicturesTest : public QObject {
     void hand();
     void smileyScaledWithoutBlur_data();
     void smileyScaledWithoutBlur();
+    void theScreensNameEveryPictureAndNothingElse();
 };
 
 void PicturesTest::iconFiles_data() {
@@ -187,6 +193,34 @@ void PicturesTest::smileyScaledWithoutBlur() {
                 QFAIL(qPrintable(QString("pixel %1,%2 is not the nearest original").arg(x).arg(y)));
         }
     }
+}
+
+// Each name in the screens' tables is one the pictures answer to, and each picture is named: the
+// frame behind the welcome page and the tests, the smiley of the awards and of the menu's window,
+// and the hand over whatever can be clicked.
+void PicturesTest::theScreensNameEveryPictureAndNothingElse() {
+    const FormResources& resources = velmoraResources();
+    QList<const FormDef*> forms{&frmMainForm, &frmIntroForm};
+    for (TestNumber test : TestNumber::all())
+        forms << &testForm(test);
+    std::set<std::pair<std::string_view, std::string_view>> named;
+    for (const FormDef* form : forms) {
+        named.insert({{"picture", form->window.picture}, {"icon", form->window.icon}});
+        for (const ControlDef& control : form->controls)
+            named.insert({{"picture", control.picture}, {"cursor", control.cursor}});
+    }
+    QStringList names;
+    for (const auto& [kind, name] : named) {
+        if (name.empty())
+            continue;
+        names << QString::fromLatin1(kind.data(), kind.size()) + " " +
+                     QString::fromLatin1(name.data(), name.size());
+        const bool shows = kind == "picture" ? !resources.picture(name).isNull()
+                           : kind == "icon"  ? !resources.icon(name).isNull()
+                                             : !resources.cursor(name).pixmap().isNull();
+        QVERIFY2(shows, qPrintable(names.last()));
+    }
+    QCOMPARE(names, QStringList({"cursor hand", "icon smiley", "picture frame", "picture smiley"}));
 }
 
 QTEST_MAIN(PicturesTest)

@@ -3,6 +3,7 @@
 // the control lays it out, at the density the suite runs at; it runs once more at twice the
 // density. Also the screens' stored colours.
 #include "forms/Forms.h"
+#include "forms/Resources.h"
 #include "questions/Question.h"
 #include "shell/Button.h"
 #include "shell/Colour.h"
@@ -93,7 +94,7 @@ const char* knownMisfit(std::string_view control, const QString& text) {
 
 // What does not fit, measured as the control lays its text out; a sentence may take two lines.
 QString whatDoesNotFit(const ControlDef& def, const QString& text) {
-    const TextFit fit(def);
+    const TextFit fit(def, velmoraResources());
     if (const std::optional<char32_t> missing = fit.missingCharacter(text))
         return QStringLiteral("the face cannot draw U+%1").arg(uint(*missing), 4, 16, QChar('0'));
     return fit.whatDoesNotFit(text);
@@ -137,7 +138,7 @@ void CaptionsTest::everyFaceOfTheScreensIsInstalled_data() {
 
 void CaptionsTest::everyFaceOfTheScreensIsInstalled() {
     QFETCH(FontDef, font);
-    const QFont asked = fontFor(font);
+    const QFont asked = fontFor(font, velmoraResources());
     const QFontInfo resolved(asked);
     // Qt names the foundry after a family that more than one supplies, as Z003 is installed
     // both as Type 1 and as OpenType.
