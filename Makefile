@@ -41,12 +41,16 @@ tsan: deps
 # the test suite from a clean clone.
 BENCH := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1024x768x24") $(RELEASE)/bench/bench_run
 
+BENCH_PROGRAMS := bench_run bench_probe bench_baseline
+
 bench: build
 	@tools/install-deps xvfb
+	cmake --build $(RELEASE) --target $(BENCH_PROGRAMS)
 	$(BENCH)
 
 bench-quick: build
 	@tools/install-deps xvfb
+	cmake --build $(RELEASE) --target $(BENCH_PROGRAMS)
 	$(BENCH) --no-suite
 
 # A Debian package of the release build, for `apt-get install ./build/release/velmora_*.deb`.
