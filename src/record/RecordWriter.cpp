@@ -26,6 +26,9 @@ constexpr FailureLine failureLines[] = {
 
 // Shared with the thread, which may outlive the writer when a share hangs at the program's end.
 struct RecordWriter::Queue {
+    Queue(std::string folder, AttemptContext context, std::function<void(WriteStep)> atStep)
+        : folder(std::move(folder)), context(std::move(context)), atStep(std::move(atStep)) {}
+
     const std::string folder;
     const AttemptContext context;
     const std::function<void(WriteStep)> atStep;

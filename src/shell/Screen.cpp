@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <cmath>
-#include <ranges>
 
 namespace {
 constexpr int borderTwips = twipsPerPixel;
@@ -51,7 +50,8 @@ void Screen::build() {
     QWidget* client = &win->client();
     // Later siblings paint over earlier ones, so the list is built from the back to the front.
     for (bool front : {false, true}) {
-        for (const ControlDef& def : std::views::reverse(form.controls)) {
+        for (auto each = form.controls.rbegin(); each != form.controls.rend(); ++each) {
+            const ControlDef& def = *each;
             if (standsInFront(def.kind) != front)
                 continue;
             QObject* control = nullptr;

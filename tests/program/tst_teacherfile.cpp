@@ -92,7 +92,7 @@ void TeacherFileTest::theReportListsFiftyFindingsThenCountsTheRest() {
     QFETCH(QStringList, lastLines);
     std::vector<Finding> found;
     for (int index = 0; index < findings; ++index)
-        found.emplace_back(3 + 2 * index, "a true/false question");
+        found.push_back({3 + 2 * index, "a true/false question"});
     QStringList lines;
     for (const std::string& line : reportLines("tests.gift", found))
         lines << QString::fromStdString(line);
