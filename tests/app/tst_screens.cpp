@@ -13,17 +13,12 @@ QString text(std::string_view stored) {
 }
 
 // Every control of a loaded screen stands where its definition puts it, in its start state, but
-// for those the screen's load handler changes.
+// for those the screen's load handler changes. Timers show their start state in their ticks.
 void checkStartStates(Screen& screen, const FormDef& form, QStringList changedOnLoad = {}) {
     for (const ControlDef& def : form.controls) {
         const char* name = def.name.data();
-        if (changedOnLoad.contains(name))
+        if (changedOnLoad.contains(name) || def.kind == ControlKind::Timer)
             continue;
-        if (def.kind == ControlKind::Timer) {
-            QCOMPARE(screen.timer(name).interval(), def.interval);
-            QCOMPARE(screen.timer(name).enabled(), def.enabled);
-            continue;
-        }
         Control& control = screen.control(name);
         QVERIFY2(control.visible() == def.visible, name);
         if (def.kind == ControlKind::Line)
@@ -150,6 +145,11 @@ void ScreensTest::theMenuAndIntroductionStartAsDesigned() {
                     .award(Harness::test(test))
                     .geometry()
                     .contains(h.screens.frmMain().testNumber(Harness::test(test)).geometry()));
+    // Each screen's Timer1 runs from its load, a tick a second.
+    const std::vector<Timer*> timers{&h.screens.frmMain().timer("Timer1"),
+                                     &h.screens.frmIntro().timer("Timer1")};
+    QCOMPARE(ticksOf(h.clock, timers, 999), 0);
+    QCOMPARE(ticksOf(h.clock, timers, 1), 2);
 }
 
 void ScreensTest::aTestScreenStartsWithItsPromptAndLockedBoxes() {
@@ -170,22 +170,25 @@ void ScreensTest::aTestScreenStartsWithItsPromptAndLockedBoxes() {
     QCOMPARE(screen.label("lblScore").caption(), "0");
     QCOMPARE(screen.label("lblMistake").caption(), "0");
     QCOMPARE(screen.shape("Shape2").fillStyle(), FillStyle::Transparent);
-    QVERIFY(!screen.timer("tmrR").enabled());
-    QCOMPARE(screen.timer("TimerSound").interval(), 0);
     // The long prompt wraps and the label grows downwards from its place.
     QCOMPARE(screen.label("lblComment").y(), 232);
     QVERIFY(screen.label("lblComment").height() > 24);
+    // Neither the steps nor the tones run before a pick.
+    QCOMPARE(ticksOf(h.clock, {&screen.timer("tmrR"), &screen.timer("TimerSound")}, 10000), 0);
 }
 
 void ScreensTest::theFiveTestScreensDifferOnlyInTitleAndColour() {
     Harness h;
     h.screens.start();
+    std::vector<Timer*> timers;
     for (int test = 1; test <= 5; ++test) {
         h.frm(test).load();
         checkStartStates(h.frm(test), testForm(Harness::test(test)),
                          {"lblComment", "txtY", "txtN"});
         QCOMPARE(h.frm(test).label("Label4").caption(), QString("Velmora - %1").arg(test));
+        timers.insert(timers.end(), {&h.frm(test).timer("tmrR"), &h.frm(test).timer("TimerSound")});
     }
+    QCOMPARE(ticksOf(h.clock, timers, 10000), 0);
     QCOMPARE(testForm(1).window.backColour, rgb(255, 192, 128));
     for (int test = 2; test <= 5; ++test)
         QCOMPARE(testForm(Harness::test(test)).window.backColour, rgb(255, 128, 0));
