@@ -8,15 +8,15 @@ namespace {
 using enum ControlKind;
 using enum Alignment;
 using Palette::lightCyan;
+using Palette::lightOrange;
 using Palette::peach;
 
 constexpr FontDef sansSerif12{"MS Sans Serif", 12};
 constexpr FontDef arialBlack12{"Arial Black", 12};
-constexpr StoredColour orange = rgb(255, 192, 128);
 
 constexpr ControlDef awardButton(std::string_view name, int left) {
     return {.kind = Button, .name = name, .left = left, .top = 600, .width = 615, .height = 600,
-            .backColour = orange, .visible = false, .flat = true,
+            .backColour = lightOrange, .visible = false, .flat = true,
             .accessibleName = "Smiley face award", .picture = Resource::smiley};
 }
 

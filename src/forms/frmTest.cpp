@@ -13,6 +13,7 @@ using enum Alignment;
 using SystemColour::buttonText;
 using SystemColour::windowBackground;
 using SystemColour::windowText;
+using Palette::lightOrange;
 using Palette::peach;
 
 constexpr FontDef batang14Bold{"Batang", 14.25, true};
@@ -79,7 +80,7 @@ constexpr ControlDef controls[] = {
      .alignment = Centre},
     {.kind = Timer, .name = "tmrR", .enabled = false, .interval = 200, .precise = true},
     {.kind = Label, .name = "lblComment", .left = 1800, .top = 3480, .width = 5355, .height = 360,
-     .font = batang18, .backColour = rgb(255, 192, 128), .alignment = Centre, .autoSize = true,
+     .font = batang18, .backColour = lightOrange, .alignment = Centre, .autoSize = true,
      .cursor = Resource::hand, .keys = leadOnKeys, .tabStop = true},
     sentence("lblWrong", 1000),
     {.kind = Label, .name = "Label4", .text = "Velmora - 1", .left = 840, .top = 840,
@@ -120,10 +121,10 @@ struct Difference {
     std::string_view title;
     StoredColour backColour;
 };
+constexpr StoredColour orange = rgb(255, 128, 0);
 constexpr Difference differences[TestNumber::count] = {
-    {"Velmora - 1", rgb(255, 192, 128)}, {"Velmora - 2", rgb(255, 128, 0)},
-    {"Velmora - 3", rgb(255, 128, 0)},   {"Velmora - 4", rgb(255, 128, 0)},
-    {"Velmora - 5", rgb(255, 128, 0)},
+    {"Velmora - 1", lightOrange}, {"Velmora - 2", orange}, {"Velmora - 3", orange},
+    {"Velmora - 4", orange},      {"Velmora - 5", orange},
 };
 
 using Controls = std::array<ControlDef, std::size(controls)>;

@@ -32,15 +32,17 @@ int playTeacherFile(const QString& path, const VoiceChoice& reading,
         return refuseTeacherSet(loadTeacherSet(path, whyItDoesNotFit), onTerminal);
     std::future<bool> measuring = std::async(std::launch::async, everyQuestionFits, std::cref(set));
     std::optional<Program> program;
-    program.emplace(set.tests.tests(), reading, keepingOf(set, recordFolder));
-    program->start();
+    const auto start = [&] {
+        program.emplace(set.tests.tests(), reading, keepingOf(set, recordFolder));
+        program->start();
+    };
+    start();
     if (!measuring.get()) {
         program.reset();
         set = loadTeacherSet(path, whyItDoesNotFit);
         if (!set.playable())
             return refuseTeacherSet(set, onTerminal);
-        program.emplace(set.tests.tests(), reading, keepingOf(set, recordFolder));
-        program->start();
+        start();
     }
     reportLeftOut(set);
     return QApplication::exec();

@@ -1,9 +1,9 @@
 #include "questions/Cloze.h"
 
-#include "questions/Blanks.h"
 #include "questions/ChoiceWeight.h"
 #include "questions/Escapes.h"
 #include "questions/MoodleText.h"
+#include "vocabulary/Blanks.h"
 
 #include <algorithm>
 #include <optional>

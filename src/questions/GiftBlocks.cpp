@@ -1,9 +1,9 @@
 #include "questions/GiftBlocks.h"
 
-#include "questions/Blanks.h"
 #include "questions/CategoryName.h"
 #include "questions/GiftText.h"
 #include "questions/TextLines.h"
+#include "vocabulary/Blanks.h"
 
 namespace {
 constexpr std::string_view categoryMark = "$CATEGORY:";

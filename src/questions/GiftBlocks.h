@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-// One question as the teacher wrote it: its lines trimmed and joined by one blank each, with the
-// comment lines between them left out.
+// One question as the teacher wrote it: its lines without blanks at either end, joined by one
+// blank each, with the comment lines between them left out.
 struct GiftBlock {
     int line;     // where the question starts
     int category; // how many $CATEGORY lines come before it

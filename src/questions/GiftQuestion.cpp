@@ -1,10 +1,10 @@
 #include "questions/GiftQuestion.h"
 
-#include "questions/Blanks.h"
 #include "questions/ChoiceWeight.h"
 #include "questions/Gap.h"
 #include "questions/GiftText.h"
 #include "questions/HtmlText.h"
+#include "vocabulary/Blanks.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "questions/GiftText.h"
 
-#include "questions/Blanks.h"
+#include "vocabulary/Blanks.h"
 
 namespace gift {
 

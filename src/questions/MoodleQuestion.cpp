@@ -1,12 +1,12 @@
 #include "questions/MoodleQuestion.h"
 
-#include "questions/Blanks.h"
 #include "questions/ChoiceWeight.h"
 #include "questions/Cloze.h"
 #include "questions/HtmlText.h"
 #include "questions/MoodleText.h"
 #include "questions/ShuffledSide.h"
 #include "questions/XmlDocument.h"
+#include "vocabulary/Blanks.h"
 
 #include <algorithm>
 #include <array>

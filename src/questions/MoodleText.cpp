@@ -1,8 +1,8 @@
 #include "questions/MoodleText.h"
 
-#include "questions/Blanks.h"
 #include "questions/HtmlText.h"
 #include "questions/XmlDocument.h"
+#include "vocabulary/Blanks.h"
 
 MoodleText moodleTextOf(const xmlNode* holder, bool unnamedIsHtml) {
     const std::string format = attributeOf(holder, "format");

@@ -1,7 +1,7 @@
 #include "questions/TeacherQuestion.h"
 
-#include "questions/Blanks.h"
 #include "questions/Gap.h"
+#include "vocabulary/Blanks.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "forms/Forms.h"
 #include "forms/Resources.h"
-#include "questions/Blanks.h"
 #include "shell/TextFit.h"
+#include "vocabulary/Blanks.h"
 
 #include <algorithm>
 

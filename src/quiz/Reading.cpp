@@ -1,7 +1,7 @@
-#include "questions/Blanks.h"
 #include "questions/Gap.h"
 #include "quiz/TestScreen.h"
 #include "speech/Voice.h"
+#include "vocabulary/Blanks.h"
 
 #include <string>
 

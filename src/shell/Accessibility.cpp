@@ -4,6 +4,7 @@
 #include "shell/Line.h"
 #include "shell/Shape.h"
 #include "shell/Window.h"
+#include "vocabulary/Blanks.h"
 
 #include <QAccessibleWidget>
 #include <algorithm>
@@ -61,9 +62,14 @@ class AccessibleWindow final : public QAccessibleWidget {
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name)
             return QAccessibleWidget::text(kind);
-        for (const QWidget* control : inReadingOrder(static_cast<Window*>(widget())->client()))
-            if (control->isVisibleTo(widget()) && !control->accessibleName().trimmed().isEmpty())
-                return control->accessibleName().trimmed();
+        for (const QWidget* control : inReadingOrder(static_cast<Window*>(widget())->client())) {
+            if (!control->isVisibleTo(widget()))
+                continue;
+            const QByteArray name = control->accessibleName().toUtf8();
+            const std::string_view line = trimmed({name.constData(), std::size_t(name.size())});
+            if (!line.empty())
+                return QString::fromUtf8(line.data(), qsizetype(line.size()));
+        }
         return {};
     }
 };

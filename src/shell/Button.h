@@ -8,7 +8,6 @@ class Button final : public Control {
   public:
     Button(const ControlDef& def, QWidget* client, const FormResources& resources);
 
-    StoredColour foreColour() const { return fore; }
     StoredColour backColour() const { return back; }
 
   protected:

@@ -9,7 +9,6 @@ class Label final : public Control {
 
     const QString& caption() const { return text; }
     void setCaption(const QString& caption);
-    StoredColour foreColour() const { return fore; }
     // Where and how a label lays out its caption: inside its box line, if it has one, with
     // this alignment.
     static QRect textArea(const QRect& whole, bool boxLine);

@@ -41,7 +41,10 @@ class Shell : public QObject {
     bool offerKeyToEveryWindow(QKeyCombination key);
 
   signals:
-    // Every load, close, show and hide of a screen, and every topmost step, as it happens.
+    // Every load, close, show and hide of a screen, and every topmost step, as it happens: the
+    // screens' life cycle for whatever watches it from outside, which Qt's window events do not
+    // tell (a window being made does not know its screen yet, and a close looks like a hide until
+    // the window goes).
     void screenOperation(const QString& screen, const QString& operation);
 
   private:

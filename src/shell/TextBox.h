@@ -11,7 +11,6 @@ class TextBox final : public Control {
     const QString& text() const { return content; }
     // Emits changed() before returning when the text is different.
     void setText(const QString& text);
-    StoredColour foreColour() const { return fore; }
     // Where a text box shows its one centred line: inside its flat line or its sunken edge.
     static QRect textArea(const QRect& whole, bool flat);
     StoredColour backColour() const { return back; }

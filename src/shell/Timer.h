@@ -12,9 +12,7 @@ class Timer final : public QObject {
   public:
     Timer(const ControlDef& def, Clock& clock, QObject* window);
 
-    int interval() const { return period; }
     void setInterval(int ms);
-    bool enabled() const { return on; }
     void setEnabled(bool enabled);
     // Stops the ticks for good: the screen that owns the timer is closing.
     void halt();

@@ -103,12 +103,24 @@ inline void click(QWidget& control) {
     clickThroughWindow(control);
 }
 
-// A test screen as every opening leaves it: nothing of an earlier test, no feedback under way.
+// A test screen as every opening leaves it: nothing of an earlier test, no feedback shown. That
+// none goes on shows in the ticks of its tmrR.
 inline bool isFresh(TestScreen& screen) {
     return screen.textBox("txtQ").text() == "0" && screen.label("lblScore").caption() == "0" &&
            screen.label("lblMistake").caption() == "0" && screen.label("lblComment").visible() &&
            !screen.label("lblNext").visible() && !screen.label("lblCorrect").visible() &&
-           !screen.label("lblWrong").visible() && !screen.timer("tmrR").enabled() &&
+           !screen.label("lblWrong").visible() &&
            screen.shape("Shape2").fillStyle() == FillStyle::Transparent &&
            screen.shape("Shape3").fillStyle() == FillStyle::Transparent;
+}
+
+// How many ticks the timers give, all together, while the clock moves on by `ms`: whether they
+// run, seen as the screens' handlers see it.
+inline int ticksOf(ManualClock& clock, const std::vector<Timer*>& timers, std::int64_t ms) {
+    QObject listening;
+    int ticks = 0;
+    for (Timer* timer : timers)
+        QObject::connect(timer, &Timer::tick, &listening, [&ticks] { ++ticks; });
+    clock.advance(ms);
+    return ticks;
 }

@@ -13,17 +13,12 @@ QString text(std::string_view stored) {
 }
 
 // Every control of a loaded screen stands where its definition puts it, in its start state, but
-// for those the screen's load handler changes.
+// for those the screen's load handler changes. Timers show their start state in their ticks.
 void checkStartStates(Screen& screen, const FormDef& form, QStringList changedOnLoad = {}) {
     for (const ControlDef& def : form.controls) {
         const char* name = def.name.data();
-        if (changedOnLoad.contains(name))
+        if (changedOnLoad.contains(name) || def.kind == ControlKind::Timer)
             continue;
-        if (def.kind == ControlKind::Timer) {
-            QCOMPARE(screen.timer(name).interval(), def.interval);
-            QCOMPARE(screen.timer(name).enabled(), def.enabled);
-            continue;
-        }
         Control& control = screen.control(name);
         QVERIFY2(control.visible() == def.visible, name);
         if (def.kind == ControlKind::Line)
@@ -106,14 +101,18 @@ constexpr StandIn standIns[] = {
     {"MS Sans Serif", "Liberation Sans", QFont::Normal},
 };
 
-std::pair<StoredColour, StoredColour> coloursOf(Screen& screen, const char* name) {
-    Control& control = screen.control(name);
+// The back colour changes as the program runs, so it is read from the control; the fore colour
+// never does, and a control paints the one its table gives it.
+StoredColour backColourOf(Control& control) {
     if (auto* label = qobject_cast<Label*>(&control))
-        return {label->foreColour(), label->backColour()};
+        return label->backColour();
     if (auto* box = qobject_cast<TextBox*>(&control))
-        return {box->foreColour(), box->backColour()};
-    auto& button = static_cast<Button&>(control);
-    return {button.foreColour(), button.backColour()};
+        return box->backColour();
+    return static_cast<Button&>(control).backColour();
+}
+
+const ControlDef& definitionOf(const FormDef& form, std::string_view name) {
+    return *std::ranges::find(form.controls, name, &ControlDef::name);
 }
 } // namespace
 
@@ -146,6 +145,11 @@ void ScreensTest::theMenuAndIntroductionStartAsDesigned() {
                     .award(Harness::test(test))
                     .geometry()
                     .contains(h.screens.frmMain().testNumber(Harness::test(test)).geometry()));
+    // Each screen's Timer1 runs from its load, a tick a second.
+    const std::vector<Timer*> timers{&h.screens.frmMain().timer("Timer1"),
+                                     &h.screens.frmIntro().timer("Timer1")};
+    QCOMPARE(ticksOf(h.clock, timers, 999), 0);
+    QCOMPARE(ticksOf(h.clock, timers, 1), 2);
 }
 
 void ScreensTest::aTestScreenStartsWithItsPromptAndLockedBoxes() {
@@ -166,22 +170,25 @@ void ScreensTest::aTestScreenStartsWithItsPromptAndLockedBoxes() {
     QCOMPARE(screen.label("lblScore").caption(), "0");
     QCOMPARE(screen.label("lblMistake").caption(), "0");
     QCOMPARE(screen.shape("Shape2").fillStyle(), FillStyle::Transparent);
-    QVERIFY(!screen.timer("tmrR").enabled());
-    QCOMPARE(screen.timer("TimerSound").interval(), 0);
     // The long prompt wraps and the label grows downwards from its place.
     QCOMPARE(screen.label("lblComment").y(), 232);
     QVERIFY(screen.label("lblComment").height() > 24);
+    // Neither the steps nor the tones run before a pick.
+    QCOMPARE(ticksOf(h.clock, {&screen.timer("tmrR"), &screen.timer("TimerSound")}, 10000), 0);
 }
 
 void ScreensTest::theFiveTestScreensDifferOnlyInTitleAndColour() {
     Harness h;
     h.screens.start();
+    std::vector<Timer*> timers;
     for (int test = 1; test <= 5; ++test) {
         h.frm(test).load();
         checkStartStates(h.frm(test), testForm(Harness::test(test)),
                          {"lblComment", "txtY", "txtN"});
         QCOMPARE(h.frm(test).label("Label4").caption(), QString("Velmora - %1").arg(test));
+        timers.insert(timers.end(), {&h.frm(test).timer("tmrR"), &h.frm(test).timer("TimerSound")});
     }
+    QCOMPARE(ticksOf(h.clock, timers, 10000), 0);
     QCOMPARE(testForm(1).window.backColour, rgb(255, 192, 128));
     for (int test = 2; test <= 5; ++test)
         QCOMPARE(testForm(Harness::test(test)).window.backColour, rgb(255, 128, 0));
@@ -264,17 +271,19 @@ void ScreensTest::everyControlHasItsDesignedFaceAndColours() {
     QFETCH(QString, screen);
     QFETCH(QString, control);
     Harness h;
-    Screen& loaded = screen == "frmMain"    ? static_cast<Screen&>(h.screens.frmMain())
-                     : screen == "frmIntro" ? static_cast<Screen&>(h.screens.frmIntro())
-                                            : h.frm(screen.back().digitValue());
+    const bool menu = screen == "frmMain", intro = screen == "frmIntro";
+    const int test = screen.back().digitValue();
+    Screen& loaded = menu    ? static_cast<Screen&>(h.screens.frmMain())
+                     : intro ? static_cast<Screen&>(h.screens.frmIntro())
+                             : h.frm(test);
+    const FormDef& form = menu ? frmMainForm : intro ? frmIntroForm : testForm(Harness::test(test));
     const QByteArray name = control.toLatin1();
     const QFont font = loaded.control(name.constData()).font();
     QTEST(font.family(), "family");
     QTEST(font.pixelSize(), "pixelSize");
     QTEST(int(font.weight()), "weight");
-    const auto [fore, back] = coloursOf(loaded, name.constData());
-    QTEST(fore, "fore");
-    QTEST(back, "back");
+    QTEST(definitionOf(form, name.constData()).foreColour, "fore");
+    QTEST(backColourOf(loaded.control(name.constData())), "back");
 }
 
 QTEST_MAIN(ScreensTest)

@@ -413,7 +413,7 @@ void TestRoadTest::reopeningDuringATonesLeavesAFreshScreenAndASilentSpeaker() {
     reopen->stop();
     QVERIFY(speakerWasOn);
     QVERIFY(!h.ports.speakerBitsSet());
-    h.clock.advance(10000);
+    QCOMPARE(ticksOf(h.clock, {&screen.timer("tmrR")}, 10000), 0);
     QCOMPARE(screen.state(), ScreenState::Shown);
     QVERIFY(isFresh(screen));
     QCOMPARE(shownFeedback(screen), QStringList());
